@@ -1,0 +1,33 @@
+# The two set-up commands: `make run` (EDITION=light|heavy) and `make test`; `make bench` prints the figures.
+EDITION ?= light
+PRESET ?= dev
+BUILD := build/$(PRESET)
+
+.PHONY: run test bench build deps deps-test format
+
+deps:
+	scripts/deps.sh build
+
+deps-test:
+	scripts/deps.sh test
+
+$(BUILD)/build.ninja:
+	cmake --preset $(PRESET)
+
+build: $(BUILD)/build.ninja
+	cmake --build $(BUILD)
+
+run: deps
+	$(MAKE) build
+	$(BUILD)/editions/$(EDITION)/safedrive-$(EDITION)
+
+test: deps-test
+	$(MAKE) build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+bench: deps-test
+	$(MAKE) build PRESET=release
+	scripts/bench.sh build/release
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i

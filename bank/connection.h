@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+namespace bank {
+
+// The one connection to a question bank: connection text in, an open encrypted database out.
+// Every SQL text is given in the program's own (Jet) dialect and translated before it runs.
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    void setConnectionString(const QString &text);
+    QString connectionString() const;
+
+    // Opens the file named by Data Source with the database password; throws Error when the
+    // file is missing, is not a bank or the password is wrong. Never creates or alters the file.
+    void open();
+    void close(); // closing a closed connection does nothing
+    bool isOpen() const;
+
+    // Runs a statement that returns no rows (e.g. "update shiti2012 set state=''").
+    void execute(const QString &jetSql);
+
+    struct Impl;
+    Impl &impl() const; // for RecordSet
+
+private:
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace bank

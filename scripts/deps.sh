@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages SafeDrive needs to build, run and test, skipping those already present.
+# Usage: scripts/deps.sh [build|test|media]   (test implies build; media adds the media generator's encoder)
+set -euo pipefail
+
+build_pkgs=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsqlcipher-dev
+  libsqlcipher0 libqt6multimedia6 libqt6multimediawidgets6 qt6-qpa-plugins
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-wqy-microhei fonts-arphic-uming)
+test_pkgs=(xvfb xauth imagemagick sqlcipher)
+media_pkgs=(ffmpeg)
+
+wanted=("${build_pkgs[@]}")
+case "${1:-build}" in
+  build) ;;
+  test) wanted+=("${test_pkgs[@]}") ;;
+  media) wanted+=("${test_pkgs[@]}" "${media_pkgs[@]}") ;;
+  *) echo "usage: $0 [build|test|media]" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+"${sudo_cmd[@]}" apt-get update
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
