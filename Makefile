@@ -3,7 +3,7 @@ EDITION ?= light
 PRESET ?= dev
 BUILD := build/$(PRESET)
 
-.PHONY: run test bench build deps deps-test format
+.PHONY: run test bench build deps deps-test format media
 
 deps:
 	scripts/deps.sh build
@@ -31,3 +31,10 @@ bench: deps-test
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Regenerates the committed pictures, clips and artwork (needs ffmpeg, installed by deps.sh media).
+media:
+	scripts/deps.sh media
+	$(MAKE) build
+	cmake --build $(BUILD) --target safedrive-mediagen
+	$(BUILD)/tools/mediagen/safedrive-mediagen $(CURDIR)
