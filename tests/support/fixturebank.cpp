@@ -44,11 +44,11 @@ Question choice(qint64 id, qint64 chapter, const QString &ans) {
     Question q;
     q.id = id;
     q.chapter = chapter;
-    q.question = u"Q"_s + n;
-    q.ans1 = n + u"A"_s;
-    q.ans2 = n + u"B"_s;
-    q.ans3 = n + u"C"_s;
-    q.ans4 = n + u"D"_s;
+    q.question = QString(u"Q"_s + n);
+    q.ans1 = QString(n + u"A"_s);
+    q.ans2 = QString(n + u"B"_s);
+    q.ans3 = QString(n + u"C"_s);
+    q.ans4 = QString(n + u"D"_s);
     q.ans = ans;
     return q;
 }
