@@ -1,0 +1,21 @@
+// safedrive-heavy: the trainer window with the heavy edition's settings.
+#include "trainer/formmain.h"
+
+#include <QApplication>
+
+using namespace Qt::Literals::StringLiterals;
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    const trainer::Edition edition{
+        .bankFile = u"\\aqab.dll"_s,
+        .pictureFolder = u"\\anquanimages2"_s,
+        .clipFolder = u"\\anquanimages"_s,
+        .startPicture = u":/edition/start.png"_s,
+        .windowIcon = u":/edition/icon.png"_s,
+        .windowTitle = u"科目四安全文明驾驶理论考试（大车）"_s,
+    };
+    trainer::FormMain window(edition);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,21 @@
+// safedrive-light: the trainer window with the light edition's settings.
+#include "trainer/formmain.h"
+
+#include <QApplication>
+
+using namespace Qt::Literals::StringLiterals;
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    const trainer::Edition edition{
+        .bankFile = u"\\aqc.dll"_s,
+        .pictureFolder = u"\\anquanimages"_s,
+        .clipFolder = u"\\anquanimages"_s,
+        .startPicture = u":/edition/start.png"_s,
+        .windowIcon = u":/edition/icon.png"_s,
+        .windowTitle = u"科目四安全文明驾驶理论考试（小车）"_s,
+    };
+    trainer::FormMain window(edition);
+    window.show();
+    return app.exec();
+}
