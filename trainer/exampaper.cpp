@@ -1,0 +1,102 @@
+#include "exampaper.h"
+
+#include "bank/connection.h"
+#include "bank/error.h"
+#include "bank/recordset.h"
+
+#include <QVariant>
+
+#include <stdexcept>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace trainer {
+
+namespace {
+
+// An id as the database returned it, as decimal text; anything else never reaches SQL.
+QString idText(const QVariant &id) {
+    switch (id.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+        return QString::number(id.toLongLong());
+    case QMetaType::QString:
+        if (isWholeNumber(id.toString()))
+            return id.toString();
+        break;
+    default:
+        break;
+    }
+    throw std::invalid_argument("question id is not a whole number");
+}
+
+// The ids a query returns, in the order the database returns them; the pool closes itself.
+QStringList readIds(bank::Connection &connection, const QString &sql) {
+    bank::RecordSet pool;
+    pool.open(sql, connection, bank::RecordSet::Cursor::ForwardOnly);
+    QStringList ids;
+    while (!pool.eof()) {
+        ids.append(idText(pool.field(u"id"_s)));
+        pool.moveNext();
+    }
+    return ids;
+}
+
+// The first count ids of a shuffled pool, each followed by ",".
+QString firstIds(const QStringList &shuffled, qint16 count) {
+    if (count > shuffled.size())
+        throw std::out_of_range("the pool holds fewer ids than its quota");
+    QString list;
+    for (qsizetype i = 0; i < count; ++i)
+        list += shuffled[i] + u',';
+    return list;
+}
+
+QString pickIds(bank::Connection &connection, const QString &sql, qint16 count,
+                ShuffleRandom &random) {
+    return firstIds(ShuffleArray(readIds(connection, sql), random), count);
+}
+
+QString withoutLastComma(const QString &list) {
+    if (list.isEmpty())
+        throw std::out_of_range("empty id list");
+    return list.chopped(1);
+}
+
+} // namespace
+
+QString PickChapterIds(bank::Connection &connection, qint16 chapter, qint16 count,
+                       ShuffleRandom &random) {
+    return pickIds(connection,
+                   u"select id from shiti2012 where zhangjie="_s + QString::number(chapter) +
+                       u" and txbz<>'2'"_s,
+                   count, random);
+}
+
+QString PickMultiAnswerIds(bank::Connection &connection, ShuffleRandom &random) {
+    return pickIds(connection, u"select id from shiti2012 where zhangjie<=7 and txbz='2'"_s,
+                   kExamMultiAnswerCount, random);
+}
+
+void ComposeExamPaper(bank::Connection &cnBank, bank::RecordSet &rsSet,
+                      const QString &connectionString, ShuffleRandom &random) {
+    using bank::tryStep;
+    tryStep([&] { rsSet.close(); });
+    tryStep([&] { cnBank.close(); });
+    tryStep([&] {
+        cnBank.setConnectionString(connectionString);
+        cnBank.open();
+    });
+    tryStep([&] { cnBank.execute(u"update shiti2012 set state=''"_s); });
+
+    QString list;
+    for (const ChapterQuota &quota : kExamChapterQuotas)
+        tryStep([&] { list += PickChapterIds(cnBank, quota.chapter, quota.count, random); });
+    tryStep([&] { list = withoutLastComma(list); });
+    tryStep([&] { list = ShuffleIdList(list, random); });
+    tryStep([&] { list = PickMultiAnswerIds(cnBank, random) + list; });
+    tryStep([&] { list = withoutLastComma(list); });
+    tryStep([&] { rsSet.open(examPaperSql(list), cnBank); });
+}
+
+} // namespace trainer
