@@ -1,0 +1,17 @@
+#pragma once
+
+#include "bankmodel.h"
+
+namespace banktool {
+
+// Where the media files of a bank are looked for; an empty folder is not looked in.
+struct MediaFolders {
+    QString pictures;
+    QString clips;
+};
+
+// Every way the rows break what the program relies on, in row order, each with the
+// question's (or chapter's) id. With media folders, also every picture or clip missing there.
+QList<Problem> checkBank(const Bank &bank, const MediaFolders &media = {});
+
+} // namespace banktool

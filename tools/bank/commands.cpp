@@ -1,0 +1,131 @@
+#include "commands.h"
+
+#include "bankcheck.h"
+#include "bankfile.h"
+#include "sourceparser.h"
+#include "sourcewriter.h"
+
+#include "bank/error.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace banktool {
+
+namespace {
+
+const QString kUsage = u"usage: safedrive-bank build SOURCE.json OUT\n"
+                       "       safedrive-bank dump BANK\n"
+                       "       safedrive-bank check BANK [--media DIR] [--clips DIR]\n"_s;
+
+int usage(QTextStream &err, const QString &problem) {
+    err << u"safedrive-bank: "_s << problem << u'\n' << kUsage;
+    return Usage;
+}
+
+// What the bank layer says, with the likely reason when the key did not fit.
+QString explain(const bank::Error &error) {
+    constexpr int kNotADatabase = 26;
+    return error.number() == kNotADatabase
+               ? error.description() + u" (not a question bank, or not keyed with the editions' "
+                                       "password)"_s
+               : error.description();
+}
+
+int report(QTextStream &stream, const QString &file, const QList<Problem> &problems) {
+    for (const Problem &problem : problems)
+        stream << describe(file, problem) << u'\n';
+    return problems.isEmpty() ? Success : Failure;
+}
+
+int build(const QString &source, const QString &target, QTextStream &out, QTextStream &err) {
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << source << u": cannot read: "_s << file.errorString() << u'\n';
+        return Failure;
+    }
+    const ParsedSource parsed = parseSource(file.readAll());
+    if (report(err, source, parsed.problems + checkBank(parsed.bank)) != Success)
+        return Failure;
+    try {
+        writeBankFile(parsed.bank, target);
+    } catch (const bank::Error &error) {
+        err << target << u": cannot write the bank: "_s << explain(error) << u'\n';
+        return Failure;
+    }
+    out << target << u": "_s << parsed.bank.chapters.size() << u" chapters, "_s
+        << parsed.bank.questions.size() << u" questions\n"_s;
+    return Success;
+}
+
+std::optional<ReadBank> read(const QString &path, QTextStream &err) {
+    try {
+        return readBankFile(path);
+    } catch (const bank::Error &error) {
+        err << path << u": cannot read the bank: "_s << explain(error) << u'\n';
+        return std::nullopt;
+    }
+}
+
+int dump(const QString &path, QTextStream &out, QTextStream &err) {
+    const auto read = banktool::read(path, err);
+    if (!read)
+        return Failure;
+    if (report(err, path, read->problems) != Success)
+        return Failure;
+    out << QString::fromUtf8(toSourceJson(read->bank));
+    return Success;
+}
+
+int check(const QStringList &arguments, QTextStream &out, QTextStream &err) {
+    if (arguments.isEmpty() || arguments.first().startsWith(u"--"_s))
+        return usage(err, u"check expects a BANK"_s);
+    QString media;
+    QString clips;
+    for (qsizetype i = 1; i < arguments.size(); i += 2) {
+        const QString &option = arguments[i];
+        if (option != u"--media"_s && option != u"--clips"_s)
+            return usage(err, u"check: unknown argument \"%1\""_s.arg(option));
+        if (i + 1 >= arguments.size())
+            return usage(err, u"check: %1 expects a folder"_s.arg(option));
+        const QString &folder = arguments[i + 1];
+        if (!QDir(folder).exists())
+            return usage(err, u"check: %1 folder \"%2\" does not exist"_s.arg(option, folder));
+        (option == u"--media"_s ? media : clips) = folder;
+    }
+    const auto read = banktool::read(arguments.first(), err);
+    if (!read)
+        return Failure;
+    const MediaFolders folders{media, clips.isEmpty() ? media : clips};
+    const int status =
+        report(out, arguments.first(), read->problems + checkBank(read->bank, folders));
+    if (status == Success)
+        out << arguments.first() << u": no problems in "_s << read->bank.chapters.size()
+            << u" chapters and "_s << read->bank.questions.size() << u" questions\n"_s;
+    return status;
+}
+
+} // namespace
+
+int runCommand(const QStringList &arguments, QTextStream &out, QTextStream &err) {
+    if (arguments.isEmpty())
+        return usage(err, u"a command is missing"_s);
+    const QString &command = arguments.first();
+    const QStringList rest = arguments.mid(1);
+    if (command == u"build"_s)
+        return rest.size() == 2 ? build(rest[0], rest[1], out, err)
+                                : usage(err, u"build expects SOURCE.json and OUT"_s);
+    if (command == u"dump"_s)
+        return rest.size() == 1 ? dump(rest[0], out, err) : usage(err, u"dump expects a BANK"_s);
+    if (command == u"check"_s)
+        return check(rest, out, err);
+    if (command == u"help"_s || command == u"--help"_s) {
+        out << kUsage;
+        return Success;
+    }
+    return usage(err, u"unknown command \"%1\""_s.arg(command));
+}
+
+} // namespace banktool
