@@ -4,6 +4,8 @@
 
 #include <sqlcipher/sqlite3.h>
 
+#include <cctype>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace bank::sqlite {
@@ -23,8 +25,8 @@ Database::Database(const QString &path, Mode mode) {
     }
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
-        const QString message = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
-                                     : QString::fromUtf8(sqlite3_errstr(rc));
+        const QString message =
+            m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close(m_db);
         m_db = nullptr;
         throw Error(rc, message + u": "_s + path);
@@ -32,7 +34,9 @@ Database::Database(const QString &path, Mode mode) {
     sqlite3_extended_result_codes(m_db, 0);
 }
 
-Database::~Database() { sqlite3_close_v2(m_db); }
+Database::~Database() {
+    sqlite3_close_v2(m_db);
+}
 
 void Database::key(const QByteArray &keySpec) {
     const int rc = sqlite3_key(m_db, keySpec.constData(), int(keySpec.size()));
@@ -46,19 +50,36 @@ void Database::exec(const QString &sql) {
         fail(rc);
 }
 
-qint64 Database::changes() const { return sqlite3_changes(m_db); }
+qint64 Database::changes() const {
+    return sqlite3_changes(m_db);
+}
 
-void Database::fail(int code) const { throw Error(code, QString::fromUtf8(sqlite3_errmsg(m_db))); }
+void Database::fail(int code) const {
+    throw Error(code, QString::fromUtf8(sqlite3_errmsg(m_db)));
+}
 
 Statement::Statement(Database &db, const QString &sql) : m_db(db) {
     const QByteArray text = sql.toUtf8();
-    const int rc = sqlite3_prepare_v2(db.handle(), text.constData(), int(text.size()), &m_stmt,
-                                      nullptr);
+    const char *tail = nullptr;
+    const int rc =
+        sqlite3_prepare_v2(db.handle(), text.constData(), int(text.size()), &m_stmt, &tail);
     if (rc != SQLITE_OK)
         fail(rc);
+    // A second statement behind the first would be silently dropped (or, pasted in, smuggled).
+    for (; tail && *tail; ++tail) {
+        if (!std::isspace(static_cast<unsigned char>(*tail)) && *tail != ';') {
+            sqlite3_finalize(m_stmt);
+            m_stmt = nullptr;
+            throw Error(SQLITE_ERROR, u"Characters found after end of SQL statement"_s);
+        }
+    }
+    if (!m_stmt) // only blanks or comments
+        throw Error(SQLITE_ERROR, u"Empty SQL statement"_s);
 }
 
-Statement::~Statement() { sqlite3_finalize(m_stmt); }
+Statement::~Statement() {
+    sqlite3_finalize(m_stmt);
+}
 
 void Statement::bind(int index, const QVariant &value) {
     int rc;
@@ -69,8 +90,7 @@ void Statement::bind(int index, const QVariant &value) {
         rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
     } else {
         const QByteArray text = value.toString().toUtf8();
-        rc = sqlite3_bind_text(m_stmt, index, text.constData(), int(text.size()),
-                               SQLITE_TRANSIENT);
+        rc = sqlite3_bind_text(m_stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
     }
     if (rc != SQLITE_OK)
         fail(rc);
@@ -90,7 +110,9 @@ void Statement::reset() {
     sqlite3_clear_bindings(m_stmt);
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(m_stmt); }
+int Statement::columnCount() const {
+    return sqlite3_column_count(m_stmt);
+}
 
 QString Statement::columnName(int column) const {
     return QString::fromUtf8(sqlite3_column_name(m_stmt, column));
@@ -115,7 +137,9 @@ void Statement::fail(int code) const {
     throw Error(code, QString::fromUtf8(sqlite3_errmsg(m_db.handle())));
 }
 
-Transaction::Transaction(Database &db) : m_db(db) { m_db.exec(u"BEGIN"_s); }
+Transaction::Transaction(Database &db) : m_db(db) {
+    m_db.exec(u"BEGIN"_s);
+}
 
 Transaction::~Transaction() {
     if (m_open)

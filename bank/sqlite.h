@@ -31,7 +31,8 @@ private:
     sqlite3 *m_db = nullptr;
 };
 
-// A prepared statement; finalised by its destructor.
+// One prepared statement (text after it other than `;` and blanks is refused); finalised by
+// its destructor.
 class Statement {
 public:
     Statement(Database &db, const QString &sql);

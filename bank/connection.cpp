@@ -1,0 +1,129 @@
+#include "connection.h"
+
+#include "connectionimpl.h"
+#include "connectiontext.h"
+#include "error.h"
+#include "jetdialect.h"
+#include "jetfunctions.h"
+#include "keyderivation.h"
+#include "recordset.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <optional>
+
+#include <sqlcipher/sqlite3.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace bank {
+
+namespace {
+
+constexpr qsizetype kSaltBytes = 16; // an SQLCipher file begins with its key salt
+
+const QString kClosedMessage = u"Operation is not allowed when the object is closed"_s;
+
+QByteArray readSalt(const QString &path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        throw Error(SQLITE_CANTOPEN, u"Could not find file '"_s + path + u"'"_s);
+    const QByteArray salt = file.read(kSaltBytes);
+    if (salt.size() != kSaltBytes)
+        throw Error(SQLITE_NOTADB, u"Not a question bank: '"_s + path + u"'"_s);
+    return salt;
+}
+
+// The bank stays usable when it cannot be written: unqualified names resolve to the TEMP
+// schema first, so every statement of the program reads and writes this copy instead.
+void shadowQuestionTable(sqlite::Database &db) {
+    db.exec(u"PRAGMA temp_store=MEMORY"_s);
+    db.exec(u"create temp table shiti2012 as select * from main.shiti2012"_s);
+}
+
+} // namespace
+
+sqlite::Database &Connection::Impl::database() {
+    if (!db)
+        throw Error(SQLITE_MISUSE, kClosedMessage);
+    return *db;
+}
+
+Connection::Connection() : d(std::make_unique<Impl>()) {}
+
+Connection::~Connection() {
+    tryStep([this] { close(); });
+}
+
+void Connection::setConnectionString(const QString &text) {
+    if (d->db)
+        throw Error(SQLITE_MISUSE, u"Operation is not allowed when the object is open"_s);
+    d->connectionString = text;
+}
+
+QString Connection::connectionString() const {
+    return d->connectionString;
+}
+
+void Connection::open() {
+    if (d->db)
+        throw Error(SQLITE_MISUSE, u"Operation is not allowed when the object is open"_s);
+    const ConnectionText text = parseConnectionText(d->connectionString);
+    const QByteArray keySpec = rawKeySpec(text.password, readSalt(text.dataSource));
+    const bool wantWrite =
+        !text.readOnly && QFileInfo(QFileInfo(text.dataSource).absolutePath()).isWritable();
+    auto db = std::make_unique<sqlite::Database>(text.dataSource,
+                                                 wantWrite ? sqlite::Database::Mode::ReadWrite
+                                                           : sqlite::Database::Mode::ReadOnly);
+    db->key(keySpec);
+    registerJetFunctions(db->handle());
+    db->exec(u"select count(*) from sqlite_master"_s); // a wrong key fails here (SQLITE_NOTADB)
+    db->exec(u"PRAGMA busy_timeout=2000"_s);
+    // A read-write open of a file we may not write falls back to read-only by itself.
+    const bool shadowed = !wantWrite || sqlite3_db_readonly(db->handle(), "main") == 1;
+    if (shadowed)
+        shadowQuestionTable(*db);
+    d->db = std::move(db);
+    d->shadowed = shadowed;
+}
+
+void Connection::close() {
+    if (!d->db)
+        return;
+    std::optional<Error> firstFailure;
+    while (!d->openSets.isEmpty()) {
+        RecordSet *set = d->openSets.constLast();
+        try {
+            set->close(); // stores its pending assignment and leaves openSets
+        } catch (const Error &error) {
+            if (!firstFailure)
+                firstFailure = error;
+        }
+        d->openSets.removeAll(set);
+    }
+    d->db.reset();
+    d->shadowed = false;
+    if (firstFailure)
+        throw *firstFailure;
+}
+
+bool Connection::isOpen() const {
+    return d->db != nullptr;
+}
+
+bool Connection::isReadOnly() const {
+    return d->shadowed;
+}
+
+void Connection::execute(const QString &jetSql) {
+    sqlite::Statement statement(d->database(), translateJetSql(jetSql));
+    while (statement.step()) {
+    }
+}
+
+Connection::Impl &Connection::impl() const {
+    return *d;
+}
+
+} // namespace bank

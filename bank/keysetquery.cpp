@@ -1,0 +1,29 @@
+#include "keysetquery.h"
+
+#include "error.h"
+
+#include <QRegularExpression>
+
+#include <sqlcipher/sqlite3.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace bank {
+
+KeysetQuery keysetQuery(const QString &sqliteSelect) {
+    static const QRegularExpression shape(
+        uR"(^\s*select\s+(.+?)\s+from\s+([A-Za-z_][A-Za-z0-9_]*)((?:\s.*)?)$)"_s,
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = shape.match(sqliteSelect);
+    if (!match.hasMatch())
+        throw Error(SQLITE_ERROR,
+                    u"A keyset record set needs a SELECT of one table: "_s + sqliteSelect);
+    const QString columns = match.captured(1);
+    const QString table = match.captured(2);
+    const QString rest = match.captured(3);
+    return {u"select "_s + table + u".rowid from "_s + table + rest,
+            u"select "_s + columns + u" from "_s + table + u" where rowid=?"_s,
+            u"update "_s + table + u" set state=? where rowid=?"_s};
+}
+
+} // namespace bank
