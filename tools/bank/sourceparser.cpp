@@ -174,6 +174,10 @@ void readList(FieldReader &top, const QString &key, ReadElement readElement, Par
 
 ParsedSource parseSource(const QByteArray &json) {
     ParsedSource out;
+    if (json.trimmed().isEmpty()) {
+        out.problems.append({QString(), u"the file is empty"_s});
+        return out;
+    }
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {
