@@ -129,9 +129,16 @@ struct RecordSet::Impl {
             readCurrentRow();
     }
 
+    void prepareRow(sqlite::Database &db, const QString &sql) {
+        row = std::make_unique<sqlite::Statement>(db, sql);
+        for (int c = 0; c < row->columnCount(); ++c)
+            columnNames.append(row->columnName(c));
+    }
+
     void openKeyset(sqlite::Database &db, const QString &sql) {
         const KeysetQuery query = keysetQuery(sql);
-        row = std::make_unique<sqlite::Statement>(db, query.row);
+        prepareRow(db, query.row);
+        stateColumn = findColumn(columnNames, u"state"_s);
         sqlite::Statement keyQuery(db, query.keys);
         while (keyQuery.step())
             keys.append(keyQuery.column(0).toLongLong());
@@ -140,7 +147,7 @@ struct RecordSet::Impl {
     }
 
     void openForwardOnly(sqlite::Database &db, const QString &sql) {
-        row = std::make_unique<sqlite::Statement>(db, sql);
+        prepareRow(db, sql);
         stepForward();
         forwardEmpty = forwardAtEnd;
     }
@@ -181,10 +188,6 @@ void RecordSet::open(const QString &jetSql, Connection &connection, Cursor curso
         fresh.openKeyset(db, sql);
     else
         fresh.openForwardOnly(db, sql);
-    for (int c = 0; c < fresh.row->columnCount(); ++c)
-        fresh.columnNames.append(fresh.row->columnName(c));
-    if (cursor == Cursor::Keyset)
-        fresh.stateColumn = findColumn(fresh.columnNames, u"state"_s);
     fresh.connection = &owner;
     *d = std::move(fresh);
     owner.openSets.append(this);
