@@ -1,0 +1,25 @@
+#include "errorhook.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace frame {
+
+namespace {
+ErrorHook &currentHook() {
+    static ErrorHook hook;
+    return hook;
+}
+} // namespace
+
+ErrorHook setErrorHook(ErrorHook hook) {
+    ErrorHook previous = std::move(currentHook());
+    currentHook() = std::move(hook);
+    return previous;
+}
+
+void reportError(int number, const QString &description, const QString &procedure) {
+    if (currentHook())
+        currentHook()(number, description, u"ruZuvoz"_s, procedure);
+}
+
+} // namespace frame

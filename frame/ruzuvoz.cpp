@@ -1,0 +1,176 @@
+#include "ruzuvoz.h"
+
+#include "errorhook.h"
+#include "platformfacts.h"
+#include "units.h"
+
+#include <QEvent>
+#include <QMenu>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <cstring>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace frame {
+
+namespace {
+// Stored data spells the keys in lower case; they are matched without regard to case.
+constexpr OleColor DefaultColorFrom = 0x00404080;
+constexpr OleColor DefaultColorTo = 0x00C0E0FF;
+
+OleColor readColour(const PropertyStore &store, const QString &key, OleColor defaultValue) {
+    const QVariant value = store.ReadProperty(key, defaultValue);
+    return static_cast<OleColor>(static_cast<quint32>(value.toLongLong()));
+}
+} // namespace
+
+ruZuvoz::ruZuvoz(QWidget *host) : QWidget(host), m_Form(host) {
+    setObjectName(u"ruZuvoz1"_s);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    buildSystemMenu();
+    guarded("UserControl_InitProperties", [&] {
+        m_TitleBarHeight = 30;
+        m_ThemeColor = tcBlue;
+        m_Style = stCylinder;
+        m_BackColorStyle = bcSystem;
+        m_BorderStyle = bsSizable;
+        m_MaxButton = true;
+        m_MinButton = true;
+        m_IconSize = 16;
+        m_CustomBackColor = TranslateOleColor(SystemButtonFace);
+        m_ColorFrom = DefaultColorFrom;
+        m_ColorTo = DefaultColorTo;
+        m_Caption = host->windowTitle();
+        m_CloseButton = true;
+        m_ChangeAllBackgrounds = false;
+        m_Moveable = hostMoveable();
+        SetThemeColor();
+        m_bTallTitle = m_Style == stGripBar;
+        m_BackColor = TranslateOleColor(SystemButtonFace);
+        m_TitleFont = host->font();
+        m_TitleFont.setBold(true);
+        setGeometry(host->rect());
+        BorderStyleSetup();
+    });
+    host->installEventFilter(this);
+}
+
+ruZuvoz::~ruZuvoz() = default;
+
+void ruZuvoz::Load(const PropertyStore &store) {
+    guarded("UserControl_ReadProperties", [&] {
+        m_ThemeColor = store.ReadProperty(u"ThemeColor"_s, tcSystem).toInt();
+        m_ColorFrom = readColour(store, u"ColorFrom"_s, DefaultColorFrom);
+        m_ColorTo = readColour(store, u"ColorTo"_s, DefaultColorTo);
+        m_BackColorStyle = store.ReadProperty(u"BackColorStyle"_s, bcSystem).toInt();
+        m_BorderStyle = store.ReadProperty(u"BorderStyle"_s, bsSizable).toInt();
+        m_CloseButton = store.ReadProperty(u"CloseButton"_s, true).toBool();
+        m_MaxButton = store.ReadProperty(u"MaxButton"_s, true).toBool();
+        m_MinButton = store.ReadProperty(u"MinButton"_s, true).toBool();
+        m_CustomBackColor =
+            readColour(store, u"CustomBackColor"_s, TranslateOleColor(SystemButtonFace));
+        m_Style = store.ReadProperty(u"Style"_s, stCylinder).toInt();
+        m_IconSize = static_cast<qint16>(store.ReadProperty(u"IconSize"_s, 16).toInt());
+        m_ChangeAllBackgrounds = store.ReadProperty(u"ChangeAllBackgrounds"_s, false).toBool();
+
+        m_Caption = m_Form->windowTitle();
+        m_TitleFont = m_Form->font();
+        m_TitleFont.setBold(true);
+        // The title height must be known before the contents are placed under the title.
+        TitleBarHeightSetup();
+        AdjustHostLayout(false);
+        m_layoutPending = true;
+        m_bTallTitle = m_Style == stGripBar;
+        SetThemeColor();
+        applyBackColorByStyle();
+        setGeometry(m_Form->rect());
+        BorderStyleSetup();
+    });
+}
+
+void ruZuvoz::Save(PropertyStore &store) const {
+    guarded("UserControl_WriteProperties", [&] {
+        store.WriteProperty(u"ThemeColor"_s, m_ThemeColor, tcSystem);
+        store.WriteProperty(u"ColorFrom"_s, m_ColorFrom, DefaultColorFrom);
+        store.WriteProperty(u"ColorTo"_s, m_ColorTo, DefaultColorTo);
+        store.WriteProperty(u"BackColorStyle"_s, m_BackColorStyle, bcSystem);
+        store.WriteProperty(u"BorderStyle"_s, m_BorderStyle, bsSizable);
+        store.WriteProperty(u"CloseButton"_s, m_CloseButton, true);
+        store.WriteProperty(u"MaxButton"_s, m_MaxButton, true);
+        store.WriteProperty(u"MinButton"_s, m_MinButton, true);
+        store.WriteProperty(u"CustomBackColor"_s, m_CustomBackColor, SystemButtonFace);
+        store.WriteProperty(u"Style"_s, m_Style, stCylinder);
+        store.WriteProperty(u"IconSize"_s, m_IconSize, qint16(16));
+        store.WriteProperty(u"ChangeAllBackgrounds"_s, m_ChangeAllBackgrounds, false);
+    });
+}
+
+void ruZuvoz::markChanged(const char *name) {
+    emit PropertyChanged(QLatin1String(name));
+}
+
+// The host's own Moveable setting (a dynamic property); a host without one is moveable.
+bool ruZuvoz::hostMoveable() const {
+    const QVariant moveable = m_Form->property("Moveable");
+    return !moveable.isValid() || moveable.toBool();
+}
+
+bool ruZuvoz::hostHasIcon() const {
+    return m_Form && !m_Form->windowIcon().isNull();
+}
+
+void ruZuvoz::paintEvent(QPaintEvent *event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_Image, event->rect());
+}
+
+void ruZuvoz::resizeEvent(QResizeEvent *) {
+    UserControl_Resize();
+}
+
+bool ruZuvoz::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_Form) {
+        if (event->type() == QEvent::Resize) {
+            // The frame fills its host whatever resized it.
+            setGeometry(m_Form->rect());
+        } else if (event->type() == QEvent::Show && m_layoutPending) {
+            // Contents created after loading are placed under the title when first shown.
+            m_layoutPending = false;
+            AdjustHostLayout(false);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The image always has the control's size; a new one starts from the persistent picture.
+void ruZuvoz::ensureSurface() {
+    const QSize wanted = size().expandedTo(QSize(1, 1));
+    if (m_Image.size() == wanted)
+        return;
+    m_Image = QImage(wanted, QImage::Format_RGB32);
+    clearToPicture();
+}
+
+void ruZuvoz::clearToPicture() {
+    m_Image.fill(toQColor(TranslateOleColor(m_BackColor)));
+    if (!m_Picture.isNull()) {
+        const int rows = std::min(m_Picture.height(), m_Image.height());
+        const int bytes = std::min(m_Picture.width(), m_Image.width()) * int(sizeof(QRgb));
+        for (int y = 0; y < rows; ++y)
+            std::memcpy(m_Image.scanLine(y), m_Picture.constScanLine(y), size_t(bytes));
+    }
+    m_Canvas.takeDirtyRect();
+    m_lastPainted = m_Image.rect();
+    update();
+}
+
+void ruZuvoz::flushPaint() {
+    m_lastPainted = m_Canvas.takeDirtyRect();
+    if (!m_lastPainted.isEmpty())
+        update(m_lastPainted);
+}
+
+} // namespace frame

@@ -1,0 +1,257 @@
+#pragma once
+
+// The skinned window frame: a control that fills its frameless host window, paints its own
+// gradient title bar, caption buttons and border, and moves, resizes and maximises the host.
+//
+// Using it in a window (the host is a frameless top-level QWidget or QDialog):
+//
+//     auto *ruZuvoz1 = new frame::ruZuvoz(this);
+//     ruZuvoz1->Load(frame::shippedSettings(frame::ShippedWindow::FormMain));
+//
+// then create the window's own controls with ruZuvoz1 as their parent, at their design
+// positions. The frame takes the host's title, icon and font, fills the host, and when the host
+// is first shown shifts the contained controls so the highest sits 20 pixels below the title
+// bar, growing the host by the same amount (AdjustHostLayout). DlgMsg passes
+// frame::ShippedWindow::DlgMsg. A window that was written with a plain QWidget named
+// "ruZuvoz1" as its container changes exactly those two lines: the `new QWidget(this)` becomes
+// `new frame::ruZuvoz(this)` (which also sets the objectName "ruZuvoz1") and the Load line is
+// added; nothing else of the window changes.
+
+#include "canvas.h"
+#include "olecolor.h"
+#include "propertystore.h"
+#include "resizegrip.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <map>
+#include <memory>
+
+class QMenu;
+class QAction;
+
+namespace frame {
+
+class MessageRouter;
+class SubclassTable;
+class WindowServices;
+
+// One caption button of the title bar.
+struct CaptionBtn {
+    qint32 Left = 0;
+    qint32 Top = 0;
+    qint32 Width = 0;
+    qint32 Height = 0;
+    qint32 State = 0; // 0 normal, true (-1) while drawn hot
+    QString ToolTip;
+    bool Visible = false;
+};
+
+enum ThemeColorValue : qint32 {
+    tcBlue = 0,
+    tcSilver = 1,
+    tcOlive = 2,
+    tcKhaki = 3,
+    tcGold = 4,
+    tcCustom = 5,
+    tcSystem = 6,
+};
+enum StyleValue : qint32 { stCylinder = 0, stGripBar = 1, stSolid = 2, stLinear = 3 };
+enum BackColorStyleValue : qint32 { bcSystem = 0, bcTheme = 1, bcCustom = 2 };
+enum BorderStyleValue : qint32 { bsFixed = 0, bsSizable = 1 };
+
+// Mouse pointers by the platform's numbers; 99 is the frame's own hand.
+enum MousePointerValue : int {
+    mpDefault = 0,
+    mpSizeNS = 7,
+    mpSizeNWSE = 8,
+    mpSizeWE = 9,
+    mpCustom = 99,
+};
+
+// The host's position and size in twips, for restoring.
+struct NormalRect {
+    qint32 Left = 0;
+    qint32 Top = 0;
+    qint32 Width = 0;
+    qint32 Height = 0;
+};
+
+// Caption-button indices.
+enum CaptionButtonIndex : qint16 { BtnClose = 0, BtnMaxRestore = 1, BtnMinimise = 2 };
+
+class ruZuvoz : public QWidget {
+    Q_OBJECT
+
+public:
+    // The creation sequence: first placement on a host, before any stored data.
+    explicit ruZuvoz(QWidget *host);
+    ~ruZuvoz() override;
+
+    // Loading from and saving to the host's stored settings.
+    void Load(const PropertyStore &store);
+    void Save(PropertyStore &store) const;
+
+    // Public properties. Setters run their design steps in order ("mark changed" emits
+    // PropertyChanged). Enumerations are taken as plain numbers: stored data may hold any value.
+    qint32 ThemeColor() const { return m_ThemeColor; }
+    void setThemeColor(qint32 value);
+    qint32 Style() const { return m_Style; }
+    void setStyle(qint32 value);
+    qint32 BackColorStyle() const { return m_BackColorStyle; }
+    void setBackColorStyle(qint32 value);
+    qint32 BorderStyle() const { return m_BorderStyle; }
+    void setBorderStyle(qint32 value);
+    bool MaxButton() const { return m_MaxButton; }
+    void setMaxButton(bool value);
+    bool MinButton() const { return m_MinButton; }
+    void setMinButton(bool value);
+    bool CloseButton() const { return m_CloseButton; }
+    void setCloseButton(bool value);
+    bool ChangeAllBackgrounds() const { return m_ChangeAllBackgrounds; }
+    void setChangeAllBackgrounds(bool value);
+    OleColor CustomBackColor() const { return m_CustomBackColor; }
+    void setCustomBackColor(OleColor value);
+    OleColor ColorFrom() const { return m_ColorFrom; }
+    void setColorFrom(OleColor value);
+    OleColor ColorTo() const { return m_ColorTo; }
+    void setColorTo(OleColor value);
+    qint16 IconSize() const { return m_IconSize; }
+    void setIconSize(qint16 value);
+
+    // Repaints everything: title background, title bar, border and buttons.
+    void Refresh();
+    void BorderStyleSetup();
+    void TitleBarHeightSetup();
+    // Moves the contained controls so the highest sits 20 pixels below the title bar.
+    void AdjustHostLayout(bool bStyleChange);
+    qint16 GetTopOffset(qint16 minTop) const;
+
+    // Title bar and caption buttons.
+    void CaptionBtnSetup();
+    void DrawTitleBarInitial();
+    void DrawTitleBar();
+    QString TrimWord(const QString &text, qint32 width) const;
+    void PaintCaptionBtns(qint16 index);
+    void DrawCaptionBtns(bool hot, OleColor colour, qint16 index);
+    qint16 HitCaptionBtn(qint16 x, qint16 y) const;
+
+    // What the frame shows and holds, for its host and its tests.
+    const QImage &image() const { return m_Image; }
+    const CaptionBtn &captionButton(int index) const { return m_Btn.at(index); }
+    qint16 LastBtn() const { return m_LastBtn; }
+    qint32 CaptionHeight() const { return m_CaptionHeight; }
+    qint32 TitleBarHeight() const { return m_TitleBarHeight; }
+    qint32 BtnTop() const { return m_BtnTop; }
+    qint32 RepaintLeft() const { return m_RepaintLeft; }
+    OleColor ColorDark() const { return m_ColorDark; }
+    OleColor ColorLight() const { return m_ColorLight; }
+    OleColor BackColor() const { return m_BackColor; }
+    OleColor ForeColor() const { return m_ForeColor; }
+    const QString &ThemeName() const { return m_ThemeName; }
+    const QString &Caption() const { return m_Caption; }
+    qint16 WindowState() const { return m_WindowState; }
+    const NormalRect &normalRect() const { return m_NormalRect; }
+    int MousePointer() const { return m_MousePointer; }
+    // The part of the image painted by the last painting operation.
+    QRect lastPaintedRect() const { return m_lastPainted; }
+
+signals:
+    void Click();
+    void DblClick();
+    void MouseDown(int Button, int Shift, float X, float Y);
+    void MouseMove(int Button, int Shift, float X, float Y);
+    void MouseUp(int Button, int Shift, float X, float Y);
+    void BtnCloseClick();
+    void ReSize();
+    void MenuItemSelected(int MenuItem, const QString &MenuCaption);
+    // The host should save its settings: this property was modified.
+    void PropertyChanged(const QString &name);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void SetThemeColor();
+    void SetDefaultThemeColor(qint32 theme);
+    void GetGradientColor();
+    void ReadThemeName();
+    bool AppIsThemed() const;
+    void applyBackColorByStyle();
+    void recolourHostControls(OleColor colour);
+    void UserControl_Resize();
+    void clearToPicture();
+    void ensureSurface();
+    void paintTitleBackground(int x, int width);
+    void drawGlyph(int index, int left, int top, OleColor colour);
+    void markChanged(const char *name);
+    void setPointer(int pointer);
+    void flushPaint();
+    bool hostHasIcon() const;
+    bool hostMoveable() const;
+    QList<QWidget *> containedControls() const;
+    void createGrips();
+    void gripMouseEvent(ResizeGrip *grip, ResizeGrip::Action action, Qt::MouseButtons buttons,
+                        QPointF position);
+    void placeGrips();
+
+    // State of the control (names as the design gives them).
+    qint32 m_ThemeColor = tcBlue;
+    qint32 m_Style = stCylinder;
+    qint32 m_BackColorStyle = bcSystem;
+    qint32 m_BorderStyle = bsSizable;
+    bool m_CloseButton = true;
+    bool m_MaxButton = true;
+    bool m_MinButton = true;
+    bool m_ChangeAllBackgrounds = false;
+    OleColor m_CustomBackColor = 0;
+    OleColor m_ColorFrom = 0;
+    OleColor m_ColorTo = 0;
+    qint16 m_IconSize = 16;
+    OleColor m_ColorDark = 0;
+    OleColor m_ColorLight = 0;
+    QString m_ThemeName;
+    qint32 m_TitleBarHeight = 30;
+    qint32 m_CaptionHeight = 30;
+    QString m_Caption;
+    qint32 m_BtnTop = 0;
+    QIcon m_Icon;
+    qint32 m_RepaintLeft = 0;
+    std::array<CaptionBtn, 3> m_Btn;
+    qint16 m_LastBtn = 0;
+    QPointer<QWidget> m_Form;
+    bool m_Moveable = true;
+    bool m_bTallTitle = false;
+
+    // Window state (moving, resizing, maximising).
+    qint16 m_WindowState = 0;
+    NormalRect m_NormalRect;
+    bool m_bGripsCreated = false;
+    QPointer<ResizeGrip> m_picRight;
+    QPointer<ResizeGrip> m_picBottom;
+
+    // The drawing surface, its persistent picture, colours and font.
+    QImage m_Image;
+    QImage m_Picture;
+    FrameCanvas m_Canvas{&m_Image};
+    OleColor m_BackColor = SystemButtonFace;
+    OleColor m_ForeColor = 0;
+    QFont m_TitleFont;
+    int m_MousePointer = mpDefault;
+    QRect m_lastPainted;
+    bool m_layoutPending = false;
+
+    // System menu items 0 to 6 and those added; the index is the item's handle.
+    QMenu *SysMnu = nullptr;
+    std::map<int, QAction *> MnuSyst;
+    void buildSystemMenu();
+};
+
+} // namespace frame
