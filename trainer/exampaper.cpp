@@ -3,6 +3,7 @@
 #include "bank/connection.h"
 #include "bank/error.h"
 #include "bank/recordset.h"
+#include "bank/wholenumber.h"
 
 #include <QVariant>
 
@@ -16,17 +17,8 @@ namespace {
 
 // An id as the database returned it, as decimal text; anything else never reaches SQL.
 QString idText(const QVariant &id) {
-    switch (id.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-        return QString::number(id.toLongLong());
-    case QMetaType::QString:
-        if (isWholeNumber(id.toString()))
-            return id.toString();
-        break;
-    default:
-        break;
-    }
+    if (const std::optional<QString> text = bank::wholeNumberText(id))
+        return *text;
     throw std::invalid_argument("question id is not a whole number");
 }
 

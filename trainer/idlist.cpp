@@ -1,5 +1,7 @@
 #include "idlist.h"
 
+#include "bank/wholenumber.h"
+
 #include <stdexcept>
 
 using namespace Qt::Literals::StringLiterals;
@@ -15,22 +17,9 @@ QString ShuffleIdList(const QString &list, ShuffleRandom &random) {
     return shuffled;
 }
 
-bool isWholeNumber(QStringView text) {
-    const QStringView digits = text.startsWith(u'-') ? text.mid(1) : text;
-    if (digits.isEmpty())
-        return false;
-    for (QChar c : digits) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    bool fits = false;
-    (void)text.toLongLong(&fits);
-    return fits;
-}
-
 QString examPaperSql(const QString &idList) {
     for (const QString &id : idList.split(u',')) {
-        if (!isWholeNumber(id))
+        if (!bank::isWholeNumber(id))
             throw std::invalid_argument("id list holds something other than whole numbers");
     }
     return u"select question,ans1,ans2,ans3,ans4,ans,bmp,flash,txbz,state from shiti2012 "

@@ -28,9 +28,6 @@ template <class T> QList<T> ShuffleArray(QList<T> a, ShuffleRandom &random) {
 // the empty list gives the empty text.
 QString ShuffleIdList(const QString &list, ShuffleRandom &random);
 
-// Decimal digits with an optional minus sign and nothing else: the only id text pasted into SQL.
-bool isWholeNumber(QStringView text);
-
 // The query that opens a paper: the questions of the id list ("5,9,2") in the reverse of the
 // list's order. Ids are matched whole (",12," never matches inside ",123,"), so the paper is
 // exactly the reversed list. Throws std::invalid_argument unless every element is a whole number.
