@@ -80,7 +80,11 @@ void ComposeExamPaper(bank::Connection &cnBank, bank::RecordSet &rsSet,
         cnBank.open();
     });
     tryStep([&] { cnBank.execute(u"update shiti2012 set state=''"_s); });
+    DrawExamPaper(cnBank, rsSet, random);
+}
 
+void DrawExamPaper(bank::Connection &cnBank, bank::RecordSet &rsSet, ShuffleRandom &random) {
+    using bank::tryStep;
     QString list;
     for (const ChapterQuota &quota : kExamChapterQuotas)
         tryStep([&] { list += PickChapterIds(cnBank, quota.chapter, quota.count, random); });

@@ -30,9 +30,13 @@ QString PickChapterIds(bank::Connection &connection, qint16 chapter, qint16 coun
 // followed by ","; throws when there are fewer than five.
 QString PickMultiAnswerIds(bank::Connection &connection, ShuffleRandom &random);
 
-// Reopens the connection from connectionString, empties `state` of the whole bank and opens the
-// paper in rsSet: the 45 chapter questions shuffled, then the five multi-answer questions. Each
-// step runs with errors ignored: a chapter short of its quota drops out and the paper is shorter.
+// Draws a paper on the open connection and opens it in the closed rsSet: the 45 chapter
+// questions shuffled, then the five multi-answer questions. Each step runs with errors ignored:
+// a chapter short of its quota drops out and the paper is shorter.
+void DrawExamPaper(bank::Connection &cnBank, bank::RecordSet &rsSet, ShuffleRandom &random);
+
+// Reopens the connection from connectionString, empties `state` of the whole bank, then draws
+// and opens the paper in rsSet.
 void ComposeExamPaper(bank::Connection &cnBank, bank::RecordSet &rsSet,
                       const QString &connectionString, ShuffleRandom &random);
 
