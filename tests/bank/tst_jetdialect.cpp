@@ -71,7 +71,6 @@ private slots:
         QTest::addColumn<QString>("sqlite");
         // The program's own texts: only the paper's `+` changes.
         const QStringList unchanged = {
-            u"update shiti2012 set state=''"_s,
             practiceSql(u"zhangjie<=7"_s),
             practiceSql(u"zhangjie<=7 and txbz='2'"_s),
             practiceSql(u"zhangjie<=7 and txbz='3'"_s),
@@ -82,6 +81,20 @@ private slots:
         };
         for (const QString &sql : unchanged)
             QTest::newRow(qPrintable(sql.left(60))) << sql << sql;
+        // Resetting every row skips the rows that already hold the value.
+        QTest::newRow("reset answers") << u"update shiti2012 set state=''"_s
+                                       << u"update shiti2012 set state='' where state is not ''"_s;
+        QTest::newRow("reset to a text")
+            << u"UPDATE shiti2012 SET state = 'it''s' ;"_s
+            << u"UPDATE shiti2012 SET state = 'it''s' where state is not 'it''s'"_s;
+        QTest::newRow("reset to a number")
+            << u"update zhangjie set state=-2"_s
+            << u"update zhangjie set state=-2 where state is not -2"_s;
+        for (const QString &sql :
+             {u"update shiti2012 set state='' where id=1"_s, u"update shiti2012 set state=ans"_s,
+              u"update shiti2012 set state='a', ans='1'"_s,
+              u"update shiti2012 set state='a' or state='b'"_s})
+            QTest::newRow(qPrintable(sql)) << sql << sql;
         QTest::newRow("paper") << paperSql(u"3,1,2"_s)
                                << kColumns +
                                       u"id in(3,1,2) order by Instr('3,1,2',','||cstr(id)) desc"_s;
@@ -216,11 +229,12 @@ private slots:
         QCOMPARE(set.field(u"v"_s), expected);
     }
 
-    // Runs last: the UPDATE without WHERE clears every row, chapter 8 included.
+    // Runs last: the UPDATE without WHERE clears every row, chapter 8 and Null included.
     void updateWithoutWhereTouchesEveryRow() {
+        m_connection.execute(u"update shiti2012 set state=null where id=40"_s);
         bank::RecordSet answered;
         answered.open(u"select id from shiti2012 where state<>''"_s, m_connection);
-        QCOMPARE(answered.recordCount(), 8);
+        QCOMPARE(answered.recordCount(), 7);
         answered.close();
         m_connection.execute(u"update shiti2012 set state=''"_s);
         answered.open(u"select id from shiti2012 where state=''"_s, m_connection);
