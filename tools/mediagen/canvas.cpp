@@ -1,0 +1,91 @@
+#include "canvas.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLinearGradient>
+#include <QPainterPath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace mediagen {
+
+QImage newCanvas(QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+void prepare(QPainter &p) {
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                     QPainter::SmoothPixmapTransform);
+}
+
+QFont cjkFont(qreal pixelSize, bool bold) {
+    QFont font(u"WenQuanYi Micro Hei"_s);
+    font.setPixelSize(qMax(1, qRound(pixelSize)));
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+QFont signFont(qreal pixelSize) {
+    QFont font(u"DejaVu Sans"_s);
+    font.setStretch(QFont::Condensed);
+    font.setBold(true);
+    font.setPixelSize(qMax(1, qRound(pixelSize)));
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+void drawCentredText(QPainter &p, const QRectF &box, const QString &text, const QFont &font,
+                     const QColor &colour) {
+    p.save();
+    p.setFont(font);
+    p.setPen(colour);
+    p.drawText(box, Qt::AlignCenter, text);
+    p.restore();
+}
+
+void drawOutlinedText(QPainter &p, const QRectF &box, const QString &text, const QFont &font,
+                      const QColor &fill, const QColor &outline, qreal outlineWidth) {
+    // Lay the text out as a path so the halo follows the glyphs exactly.
+    QPainterPath path;
+    const QFontMetricsF metrics(font);
+    const QRectF bounds = metrics.boundingRect(text);
+    const qreal x = box.center().x() - metrics.horizontalAdvance(text) / 2;
+    const qreal y = box.center().y() - bounds.center().y();
+    path.addText(QPointF(x, y), font, text);
+    p.save();
+    p.setPen(QPen(outline, outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawPath(path);
+    p.restore();
+}
+
+bool savePng(const QImage &image, const QString &path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return image.save(path, "PNG");
+}
+
+QColor mix(const QColor &a, const QColor &b, qreal f) {
+    const auto lerp = [f](qreal x, qreal y) { return x + (y - x) * f; };
+    return QColor::fromRgbF(float(lerp(a.redF(), b.redF())), float(lerp(a.greenF(), b.greenF())),
+                            float(lerp(a.blueF(), b.blueF())), float(lerp(a.alphaF(), b.alphaF())));
+}
+
+void fillVerticalGradient(QPainter &p, const QRectF &box, const QColor &top, const QColor &bottom,
+                          qreal radius) {
+    QLinearGradient gradient(box.topLeft(), box.bottomLeft());
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(gradient);
+    p.drawRoundedRect(box, radius, radius);
+    p.restore();
+}
+
+} // namespace mediagen

@@ -1,0 +1,44 @@
+// safedrive-mediagen <repo-root> [pictures]
+// Draws every picture, clip, button and start page from code into the repository.
+#include "catalogue.h"
+#include "outputs.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTextStream>
+
+using namespace Qt::Literals::StringLiterals;
+
+int main(int argc, char *argv[]) {
+    // Drawing needs fonts but no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || !QDir(args.first()).exists(u"tools/mediagen/catalogue.txt"_s)) {
+        err << "usage: safedrive-mediagen <repo-root> [pictures]\n";
+        return 2;
+    }
+    const QString root = QDir(args.takeFirst()).absolutePath();
+    const QStringList groups = args.isEmpty() ? QStringList{u"pictures"_s} : args;
+
+    QString error;
+    const auto catalogue =
+        mediagen::readCatalogue(root + u"/tools/mediagen/catalogue.txt"_s, &error);
+    if (catalogue.empty()) {
+        err << error << '\n';
+        return 1;
+    }
+    bool ok = true;
+    for (const QString &group : groups) {
+        if (group == u"pictures"_s)
+            ok =
+                mediagen::writePictures(root, mediagen::namesOfKind(catalogue, u"picture"_s)) && ok;
+        else {
+            err << "unknown group: " << group << '\n';
+            ok = false;
+        }
+    }
+    return ok ? 0 : 1;
+}
