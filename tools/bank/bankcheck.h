@@ -10,8 +10,9 @@ struct MediaFolders {
     QString clips;
 };
 
-// Every way the rows break what the program relies on, in row order, each with the
-// question's (or chapter's) id. With media folders, also every picture or clip missing there.
+// Every way the rows break what the program relies on or the source format promises, each
+// with the question's (or chapter's) id: shared ids first, then each question's problems in row
+// order. With media folders, also every picture or clip missing there.
 QList<Problem> checkBank(const Bank &bank, const MediaFolders &media = {});
 
 } // namespace banktool
