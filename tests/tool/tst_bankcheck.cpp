@@ -40,6 +40,12 @@ QStringList lines(const QList<Problem> &problems) {
 
 using Change = std::function<void(Question &)>;
 
+void makeTrueFalse(Question &q) {
+    q.options[0] = u"正确"_s;
+    q.options[1] = u"错误"_s;
+    q.options[2] = q.options[3] = std::nullopt;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Change)
@@ -55,8 +61,7 @@ private slots:
             QTest::newRow(name) << change << expected;
         };
         row("sound choice", [](Question &) {}, {});
-        row("sound true/false", [](Question &q) { q.options[2] = q.options[3] = std::nullopt; },
-            {});
+        row("sound true/false", makeTrueFalse, {});
         row("sound multi-answer", [](Question &q) { q.type = u"2"_s, q.answer = u"134"_s; }, {});
         row("sound animation", [](Question &q) { q.type = u"3"_s, q.clip = u"\\c.webm"_s; }, {});
         row("type 4", [](Question &q) { q.type = u"4"_s; },
@@ -77,7 +82,7 @@ private slots:
             {u"b.dll: question 7: answer digit \"A\" is outside 1-4"_s});
         row("digit names a Null option",
             [](Question &q) {
-                q.options[2] = q.options[3] = std::nullopt;
+                makeTrueFalse(q);
                 q.answer = u"3"_s;
             },
             {u"b.dll: question 7: answer digit \"3\" names empty option C"_s});
@@ -116,6 +121,16 @@ private slots:
             {u"b.dll: question 7: answer digit \"1\" appears more than once"_s});
         row("gap between options", [](Question &q) { q.options[1] = std::nullopt; },
             {u"b.dll: question 7: option B is empty but option C is not"_s});
+        row("two options other than true/false",
+            [](Question &q) { q.options[2] = q.options[3] = std::nullopt; },
+            {u"b.dll: question 7: a two-option question must have the options \"正确\", \"错误\""_s});
+        row("true/false the wrong way round",
+            [](Question &q) {
+                q.options[0] = u"错误"_s;
+                q.options[1] = u"正确"_s;
+                q.options[2] = q.options[3] = std::nullopt;
+            },
+            {u"b.dll: question 7: a two-option question must have the options \"正确\", \"错误\""_s});
         row("one option",
             [](Question &q) { q.options[1] = q.options[2] = q.options[3] = std::nullopt; },
             {u"b.dll: question 7: has 1 option(s); a question needs at least two"_s});

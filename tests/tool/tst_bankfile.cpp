@@ -232,12 +232,13 @@ private slots:
     // row; duplicated ids, numeric types and Null texts read as the program would see them.
     void foreignBank() {
         const QString path = m_dir.filePath(u"foreign.dll"_s);
-        writeForeignBank(path, u"insert into zhangjie values (1, 'c', 2), (2.5, 'half', 2);"
-                               "insert into shiti2012 values (5, 'q', 'a', 'b', null, null, '1', "
-                               "null, null, 1, '', 1), (5, 'q', 'a', 'b', null, null, '1', null, "
-                               "null, 2, '', 1), ('x', 'q', 'a', 'b', null, null, '1', null, "
-                               "null, 1, '', 1), (6, null, 'a', 'b', null, null, null, null, null, "
-                               "'1', '', null);"_s);
+        writeForeignBank(path,
+                         u"insert into zhangjie values (1, 'c', 2), (2.5, 'half', 2);"
+                         "insert into shiti2012 values (5, 'q', '正确', '错误', null, null, '1', "
+                         "null, null, 1, '', 1), (5, 'q', '正确', '错误', null, null, '1', null, "
+                         "null, 2, '', 1), ('x', 'q', '正确', '错误', null, null, '1', null, "
+                         "null, 1, '', 1), (6, null, '正确', '错误', null, null, null, null, null, "
+                         "'1', '', null);"_s);
         const ReadBank read = readBankFile(path);
         QStringList problems;
         for (const Problem &problem : read.problems + checkBank(read.bank))

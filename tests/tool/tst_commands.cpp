@@ -30,7 +30,7 @@ const QByteArray kBroken = R"({
   "chapters": [ { "id": 1, "name": "第一章", "state": 2 } ],
   "questions": [
     { "id": 1, "chapter": "1", "type": 1, "question": "q1", "options": ["a", "b"] },
-    { "id": 2, "chapter": 1, "type": 1, "question": "q2", "options": ["a", "b"], "answer": "3" }
+    { "id": 2, "chapter": 1, "type": 1, "question": "q2", "options": ["正确", "错误"], "answer": "3" }
   ]
 })";
 

@@ -45,6 +45,10 @@ public:
         }
         if (count < 2)
             fail(u"has %1 option(s); a question needs at least two"_s.arg(count));
+        // Two options make a true/false question, which the learner sees as A 正确, B 错误.
+        if (count == 2 && exists(m_question.options[0]) && exists(m_question.options[1]) &&
+            (m_question.options[0] != u"正确"_s || m_question.options[1] != u"错误"_s))
+            fail(u"a two-option question must have the options \"正确\", \"错误\""_s);
     }
 
     void answer() {
