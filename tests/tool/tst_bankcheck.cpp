@@ -131,6 +131,19 @@ private slots:
                 q.options[2] = q.options[3] = std::nullopt;
             },
             {u"b.dll: question 7: a two-option question must have the options \"正确\", \"错误\""_s});
+        row("option A missing",
+            [](Question &q) {
+                q.options[0] = std::nullopt;
+                q.answer = u"2"_s;
+            },
+            {u"b.dll: question 7: option A is empty but option B is not"_s});
+        row("two gaps",
+            [](Question &q) {
+                q.options[0] = q.options[2] = QString();
+                q.answer = u"2"_s;
+            },
+            {u"b.dll: question 7: option A is empty but option B is not"_s,
+             u"b.dll: question 7: option C is empty but option D is not"_s});
         row("one option",
             [](Question &q) { q.options[1] = q.options[2] = q.options[3] = std::nullopt; },
             {u"b.dll: question 7: has 1 option(s); a question needs at least two"_s});

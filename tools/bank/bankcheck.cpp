@@ -39,7 +39,7 @@ public:
                              .arg(letter(i)));
                     firstGap = -1; // one report per gap
                 }
-            } else if (firstGap < 0 && count > 0) {
+            } else if (firstGap < 0) {
                 firstGap = i;
             }
         }
