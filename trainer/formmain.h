@@ -97,14 +97,17 @@ public:
     void LoadPracticeSet(bool bByType, bool bAnimation);
     void LoadChapterList();
     void imgSelect_Click();
+    void SwitchPage(int Index); // shows the page of mode button Index
 
     // Answering and judging.
     void imgAnswer_Click(int Index);
     void imgDone_Click();
+    void JudgeShownAnswer(); // my answer against the right one: colour, mark, advance
 
     // Navigation and answer sheet.
     void imgPre_Click();
     void imgNext_Click();
+    void MoveByOne(bool forward); // previous/next: the two mirror images
     void optNum_Click(int Index);
     void txtCurrent_KeyPress(int &KeyAscii);
     void txtCurrent_Change();

@@ -1,0 +1,152 @@
+// Start-up state, shut-down, and banks that cannot be read.
+#include "trainerharness.h"
+
+#include "trainer/picturebox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
+using fixture::choice;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstView() {
+        TrainerHarness h;
+        QCOMPARE(h.text(u"txtCurrent"_s), u"0"_s);
+        QCOMPARE(h.text(u"lblAll"_s), u"xxxx"_s);
+        QCOMPARE(h.get<QComboBox>(u"cboJump"_s)->currentText(), u"自动"_s);
+        QVERIFY(!h.form().Timer1->isActive());
+        QCOMPARE(h.form().Timer1->interval(), 1000);
+        QVERIFY(h.shown(u"Frame1"_s));
+        QVERIFY(h.shown(u"imgBack"_s));
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(h.shown(u"imgNav(%1)"_s.arg(i)));
+        for (const char *hidden : {"FR0", "Fr4", "lblTime", "imgCommit", "imgDone"})
+            QVERIFY2(!h.shown(QString::fromLatin1(hidden)), hidden);
+        // The chapter page lies behind the start page.
+        QWidget *container = h.get(u"ruZuvoz1"_s);
+        const QObjectList order = container->children();
+        QVERIFY(order.indexOf(h.get(u"Fr1"_s)) < order.indexOf(h.get(u"Frame1"_s)));
+        QCOMPARE(container->geometry(), h.form().rect());
+        QVERIFY(h.form().windowFlags().testFlag(Qt::FramelessWindowHint));
+        // Start-up does not open the bank.
+        QVERIFY(!h.form().cnBank);
+        QVERIFY(!h.form().rsSet);
+    }
+
+    void legendAndCellColours() {
+        TrainerHarness h;
+        const quint32 expected[] = {0xFEFDFF, 0x0042BE, 0x84BFFE, 0xFE7F80, 0x0000FE};
+        const char *captions[] = {"未答题", "当前答题", "已答题", "回答正确", "回答错误"};
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(h.get<trainer::PictureBox>(u"optE(%1)"_s.arg(i))->backColor(), expected[i]);
+            QCOMPARE(h.text(u"lbl(%1)"_s.arg(8 - i)), QString::fromUtf8(captions[i]));
+        }
+        QCOMPARE(h.get<trainer::PictureBox>(u"optNum(0)"_s)->backColor(), 0xFEFDFFu);
+        for (quint32 colour : h.form().lngCellColor)
+            QCOMPARE(colour, 0xFEFDFFu);
+    }
+
+    void designGeometry_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("pixels");
+        QTest::newRow("Frame1") << u"Frame1"_s << QRect(4, 36, 977, 624);
+        QTest::newRow("FR0") << u"FR0"_s << QRect(0, 100, 987, 520);
+        QTest::newRow("lblTitle") << u"lblTitle"_s << QRect(17, 55, 912, 71);
+        QTest::newRow("optNum(0)") << u"optNum(0)"_s << QRect(8, 9, 36, 18);
+        QTest::newRow("imgNav(4)") << u"imgNav(4)"_s << QRect(783, 63, 182, 37);
+        QTest::newRow("chkChapter(0)") << u"chkChapter(0)"_s << QRect(34, 40, 549, 27);
+        QTest::newRow("optE(2)") << u"optE(2)"_s << QRect(214, 3, 32, 18);
+    }
+    void designGeometry() {
+        QFETCH(QString, name);
+        QFETCH(QRect, pixels);
+        TrainerHarness h;
+        QCOMPARE(h.get(name)->geometry(), pixels);
+    }
+
+    void handCursors() {
+        TrainerHarness h;
+        QStringList pointed = {u"imgPre"_s,    u"imgNext"_s,   u"imgDone"_s,
+                               u"imgCommit"_s, u"imgSelect"_s, u"optNum(0)"_s};
+        for (int i = 0; i < 5; ++i)
+            pointed << u"imgNav(%1)"_s.arg(i);
+        for (int i = 0; i < 4; ++i)
+            pointed << u"imgAnswer(%1)"_s.arg(i);
+        for (const QString &name : pointed)
+            QVERIFY2(h.get(name)->testAttribute(Qt::WA_SetCursor), qPrintable(name));
+        QVERIFY(!h.get(u"lblTitle"_s)->testAttribute(Qt::WA_SetCursor));
+    }
+
+    void closingWithNothingOpen() {
+        TrainerHarness h;
+        QVERIFY(h.form().close());
+        QVERIFY(!h.form().rsSet);
+        QVERIFY(h.notices.shown.isEmpty());
+    }
+
+    void closingWithASetOpenReleasesIt() {
+        TrainerHarness h({}, {choice(1, 1)});
+        h.click(u"imgNav(0)"_s);
+        QVERIFY(h.form().rsSet);
+        QVERIFY(h.form().close());
+        QVERIFY(!h.form().rsSet);
+        QVERIFY(!h.form().cnBank);
+        QVERIFY(h.notices.shown.isEmpty());
+    }
+
+    // Every mode on a bank that cannot be read: the page switches, no question, no message,
+    // the count keeps its text; the controls do nothing afterwards.
+    void unreadableBank_data() {
+        QTest::addColumn<QString>("content"); // empty: no bank file at all
+        QTest::newRow("missing") << QString();
+        QTest::newRow("not a bank") << u"this is not a database"_s;
+    }
+    void unreadableBank() {
+        QFETCH(QString, content);
+        TrainerHarness h;
+        if (!content.isEmpty()) {
+            QFile file(h.bankPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content.toUtf8());
+        }
+        for (int mode : {0, 2, 3, 1}) {
+            h.click(u"imgNav(%1)"_s.arg(mode));
+            QCOMPARE(h.text(u"lblAll"_s), u"xxxx"_s);
+            QCOMPARE(h.text(u"lblTitle"_s), QString());
+            QVERIFY(h.shown(u"FR0"_s));
+        }
+        QVERIFY(h.shown(u"Fr1"_s));
+        QCOMPARE(h.get<QCheckBox>(u"chkChapter(0)"_s)->text(), u"章节"_s);
+        h.get<QCheckBox>(u"chkChapter(0)"_s)->setChecked(true);
+        h.click(u"imgSelect"_s);
+        h.click(u"imgNav(0)"_s);
+        for (const char *control : {"imgAnswer(0)", "imgDone", "imgPre", "imgNext"})
+            QTest::mouseClick(h.get(QString::fromLatin1(control)), Qt::LeftButton);
+        QTest::keyClicks(h.get(u"txtCurrent"_s), u"5"_s);
+        QVERIFY(h.notices.shown.isEmpty());
+    }
+
+    void wrongPassword() {
+        TrainerHarness h;
+        {
+            bank::sqlite::Database db(h.bankPath(), bank::sqlite::Database::Mode::Create);
+            db.key("another password");
+            db.exec(bank::schemaSql());
+            db.exec(u"insert into shiti2012 (id, question, txbz, zhangjie) "
+                    "values (1, 'Q1', '1', 1)"_s);
+        }
+        h.click(u"imgNav(0)"_s);
+        QCOMPARE(h.text(u"lblAll"_s), u"xxxx"_s);
+        QCOMPARE(h.text(u"lblTitle"_s), QString());
+        QVERIFY(h.notices.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
