@@ -16,10 +16,13 @@ struct PictureDrawer {
 };
 
 // One clip of the catalogue: painted once per frame with the phase 0 <= t < 1 of its loop.
+// A clip whose motion does not come round by itself blends its last fadeSeconds into its
+// first frame, so the player's restart does not jump.
 struct ClipDrawer {
     const char *name;
     double seconds;
     void (*paint)(QPainter &p, double t);
+    double fadeSeconds = 0;
 };
 
 inline constexpr QSize kSignSize{200, 200};
@@ -37,9 +40,10 @@ std::vector<PictureDrawer> weatherScenes();
 std::vector<PictureDrawer> trafficScenes();
 std::vector<PictureDrawer> heavyVehicleScenes();
 std::vector<ClipDrawer> roadClips();
+std::vector<ClipDrawer> sceneClips();
+std::vector<ClipDrawer> heavyClips();
 
-// Paints the catalogue sign of that name scaled into box (for signs standing in scenes).
-void paintSign(QPainter &p, const char *name, const QRectF &box);
-std::vector<ClipDrawer> hazardClips();
+// Paints the catalogue picture of that name (a sign or a lamp) scaled into box.
+void paintPicture(QPainter &p, const char *name, const QRectF &box);
 
 } // namespace mediagen

@@ -1,4 +1,4 @@
-// The generator's groups of output files, each written below the repository root.
+// The generator's four groups of output files, each written below the repository root.
 #pragma once
 
 #include <QString>
@@ -8,5 +8,7 @@ namespace mediagen {
 
 // editions/media/pictures/<name> for every catalogue picture.
 bool writePictures(const QString &root, const QStringList &names);
+// editions/media/clips/<name> for every catalogue clip (runs ffmpeg).
+bool writeClips(const QString &root, const QStringList &names);
 
 } // namespace mediagen

@@ -24,8 +24,8 @@ std::vector<PictureDrawer> allPictures() {
 
 } // namespace
 
-void paintSign(QPainter &p, const char *name, const QRectF &box) {
-    for (auto table : {prohibitionSigns, warningSigns, instructionSigns})
+void paintPicture(QPainter &p, const char *name, const QRectF &box) {
+    for (auto table : {prohibitionSigns, warningSigns, instructionSigns, lampPictures})
         for (const auto &drawer : table())
             if (qstrcmp(drawer.name, name) == 0) {
                 p.save();

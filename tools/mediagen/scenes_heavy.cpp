@@ -23,7 +23,7 @@ const QColor kDaySkyLow(0xcf, 0xe7, 0xf7);
 void signOnPost(QPainter &p, const char *name, QPointF foot, qreal size) {
     p.fillRect(QRectF(foot.x() - size * 0.05, foot.y() - size * 1.6, size * 0.1, size * 1.6),
                QColor(0x8a, 0x8e, 0x92));
-    paintSign(p, name, QRectF(foot.x() - size / 2, foot.y() - size * 2, size, size));
+    paintPicture(p, name, QRectF(foot.x() - size / 2, foot.y() - size * 2, size, size));
 }
 
 void truckBlindSpot(QPainter &p) {

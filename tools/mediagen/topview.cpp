@@ -71,7 +71,8 @@ void lamps(QPainter &p, qreal length, qreal width, const Lights &lights) {
     for (qreal y : {-side, side}) {
         if (lights.brake)
             glow(p, QPointF(back, y), width * 0.45, QColor(255, 30, 30, 230));
-        if (lights.hazard) {
+        // Heading along +x, the driver's left is -y.
+        if (lights.hazard || (lights.left && y < 0) || (lights.right && y > 0)) {
             glow(p, QPointF(back, y), width * 0.55, QColor(255, 160, 0, 240));
             glow(p, QPointF(front, y), width * 0.55, QColor(255, 160, 0, 240));
         }
@@ -141,7 +142,7 @@ void car(QPainter &p, QPointF centre, qreal heading, const QColor &body, const L
     const VehicleFrame frame(p, centre, heading);
     const qreal width = length * 0.44;
     const QRectF outline(-length / 2, -width / 2, length, width);
-    lamps(p, length, width, Lights{lights.beam, lights.fog, false, false});
+    lamps(p, length, width, Lights{lights.beam, lights.fog, false, false, false, false});
     shadow(p, outline, width * 0.35);
     p.setBrush(QColor(0x22, 0x22, 0x22));
     for (qreal x : {-length * 0.3, length * 0.3})
@@ -168,7 +169,8 @@ void car(QPainter &p, QPointF centre, qreal heading, const QColor &body, const L
     p.setBrush(QColor(0xff, 0xf6, 0xc8));
     for (qreal y : {-width * 0.32, width * 0.32})
         p.drawEllipse(QPointF(length / 2 - 2, y), 2.2, 3);
-    lamps(p, length, width, Lights{Beam::Off, false, lights.brake, lights.hazard});
+    lamps(p, length, width,
+          Lights{Beam::Off, false, lights.brake, lights.hazard, lights.left, lights.right});
 }
 
 void lorry(QPainter &p, QPointF centre, qreal heading, const QColor &cab, qreal length) {
@@ -200,7 +202,7 @@ void bus(QPainter &p, QPointF centre, qreal heading, const QColor &body, const L
     const VehicleFrame frame(p, centre, heading);
     const qreal width = length * 0.23;
     const QRectF outline(-length / 2, -width / 2, length, width);
-    lamps(p, length, width, Lights{lights.beam, lights.fog, false, false});
+    lamps(p, length, width, Lights{lights.beam, lights.fog, false, false, false, false});
     shadow(p, outline, 5);
     p.setBrush(QColor(0x30, 0x38, 0x40));
     p.drawRoundedRect(outline, 5, 5);
@@ -209,7 +211,8 @@ void bus(QPainter &p, QPointF centre, qreal heading, const QColor &body, const L
     p.setBrush(body.lighter(125));
     for (qreal x = -length * 0.32; x < length * 0.3; x += length * 0.22)
         p.drawRoundedRect(QRectF(x, -width * 0.22, length * 0.1, width * 0.44), 2, 2);
-    lamps(p, length, width, Lights{Beam::Off, false, lights.brake, lights.hazard});
+    lamps(p, length, width,
+          Lights{Beam::Off, false, lights.brake, lights.hazard, lights.left, lights.right});
 }
 
 void cyclist(QPainter &p, QPointF centre, qreal heading, const QColor &shirt) {

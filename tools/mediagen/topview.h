@@ -34,6 +34,8 @@ struct Lights {
     bool fog = false;
     bool brake = false;
     bool hazard = false; // both indicators lit
+    bool left = false;   // left indicator lit
+    bool right = false;  // right indicator lit
 };
 
 // Vehicles point along heading (degrees, 0 = to the right, 90 = down the canvas).
