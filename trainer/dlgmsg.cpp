@@ -1,5 +1,6 @@
 #include "dlgmsg.h"
 
+#include "fonts.h"
 #include "units.h"
 
 #include <QFont>
@@ -17,9 +18,8 @@ constexpr quint32 kTextColor = 0x0000FF;
 
 // The lines' design font, "宋体", drawn with an installed CJK serif (or the CJK font we ship).
 QFont lineFont() {
-    const QString songTi = u"宋体"_s;
-    QFont::insertSubstitutions(songTi, {u"AR PL UMing CN"_s, u"WenQuanYi Micro Hei"_s});
-    QFont font(songTi);
+    installFontSubstitutions();
+    QFont font(u"宋体"_s);
     font.setPointSizeF(20.25);
     font.setWeight(QFont::Normal);
     return font;

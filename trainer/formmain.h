@@ -134,9 +134,15 @@ public:
     QString programFolder() const { return m_programFolder; }
 
     // Examination (formmain_exam.cpp)
-    void StartExam();
+    void StartExam();         // mode button 4: clock, paper, answer sheet, question 1
+    void ComposeExamPaper();  // reopens the bank, opens a new paper, shows its first question
+    void LayOutAnswerSheet(); // one cell per question, two touching rows of 25
     void Timer1_Timer();
     void imgCommit_Click();
+    void HandIn(); // judges every question, colours the sheet, shows the result, review mode
+    void ShowResultDialog(const QString &line1, const QString &line2);
+    // The generator behind the paper's shuffles; clock-seeded unless a test seeds its own.
+    std::shared_ptr<class ShuffleRandom> examRandom;
     // End of examination
 
 protected:
