@@ -30,7 +30,9 @@ private slots:
         fixture::Question q = fixture::choice(1, 1);
         q.type = u"3"_s;
         q.flash = u"\\loop.webm"_s;
-        TrainerHarness h({}, {q, fixture::choice(2, 1)});
+        fixture::Question without = fixture::choice(2, 1);
+        without.type = u"3"_s;
+        TrainerHarness h({}, {q, without});
         QDir(h.folder()).mkpath(u"anquanimages"_s);
         QVERIFY(QFile::copy(clip, h.folder() + u"/anquanimages/loop.webm"_s));
         if (!h.form().wmp->available())
@@ -53,6 +55,7 @@ private slots:
 
         // The next question empties the URL: the clip stops and stays stopped.
         h.click(u"imgNext"_s);
+        QCOMPARE(h.text(u"lblTitle"_s), u"2.Q2"_s);
         QTRY_COMPARE(h.form().wmp->playState(), trainer::ClipPlayer::Stopped);
         QTest::qWait(300);
         QCOMPARE(h.form().wmp->playState(), trainer::ClipPlayer::Stopped);
