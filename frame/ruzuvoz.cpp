@@ -1,6 +1,7 @@
 #include "ruzuvoz.h"
 
 #include "errorhook.h"
+#include "messagerouter.h"
 #include "platformfacts.h"
 #include "units.h"
 
@@ -26,7 +27,14 @@ OleColor readColour(const PropertyStore &store, const QString &key, OleColor def
 }
 } // namespace
 
-ruZuvoz::ruZuvoz(QWidget *host) : QWidget(host), m_Form(host) {
+ruZuvoz::ruZuvoz(QWidget *host)
+    : QWidget(host), m_Form(host), m_Services(std::make_unique<WindowServices>()),
+      m_Subclass(std::make_unique<SubclassTable>(
+          [this](bool bBefore, bool &bHandled, qintptr &lReturn, WindowHandle &hWnd, qint32 &uMsg,
+                 qintptr &wParam, qintptr &lParam) {
+              zSubclass_Proc(bBefore, bHandled, lReturn, hWnd, uMsg, wParam, lParam);
+          })),
+      m_Router(new MessageRouter(m_Subclass.get(), this)) {
     setObjectName(u"ruZuvoz1"_s);
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
@@ -58,7 +66,9 @@ ruZuvoz::ruZuvoz(QWidget *host) : QWidget(host), m_Form(host) {
     host->installEventFilter(this);
 }
 
-ruZuvoz::~ruZuvoz() = default;
+ruZuvoz::~ruZuvoz() {
+    ignoringErrors([&] { m_Subclass->Subclass_StopAll(); });
+}
 
 void ruZuvoz::Load(const PropertyStore &store) {
     guarded("UserControl_ReadProperties", [&] {
@@ -87,7 +97,9 @@ void ruZuvoz::Load(const PropertyStore &store) {
         SetThemeColor();
         applyBackColorByStyle();
         setGeometry(m_Form->rect());
+        recordNormalRect();
         BorderStyleSetup();
+        startSubclassing();
     });
 }
 

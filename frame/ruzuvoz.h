@@ -21,6 +21,8 @@
 #include "olecolor.h"
 #include "propertystore.h"
 #include "resizegrip.h"
+#include "subclasstable.h"
+#include "windowservices.h"
 
 #include <QFont>
 #include <QIcon>
@@ -38,8 +40,6 @@ class QAction;
 namespace frame {
 
 class MessageRouter;
-class SubclassTable;
-class WindowServices;
 
 // One caption button of the title bar.
 struct CaptionBtn {
@@ -141,7 +141,31 @@ public:
     void DrawCaptionBtns(bool hot, OleColor colour, qint16 index);
     qint16 HitCaptionBtn(qint16 x, qint16 y) const;
 
+    // Window states: toggles maximised (to the work area) and normal.
+    void jcWindowState();
+
+    // The system menu's added items; the index is the only handle.
+    void FormMenuAdd(const QString &strMenuCaption, bool blnAddSeparator = false,
+                     bool blnEnabled = true, bool blnChecked = false, bool blnVisible = true);
+    void ModifyAddedMenu(qint16 intMenuID, const QString &strMenuCaption = QString(),
+                         bool blnEnabled = true, bool blnChecked = false, bool blnVisible = true);
+    void FormMenuRemove(qint16 intMenuID);
+    // 0 caption, 1 enabled, 2 checked, 3 visible; anything else (or a missing item) is empty.
+    QVariant GetMenuItemValue(qint16 iMenuID, qint32 PropertyID) const;
+    void MnuSyst_Click(int index);
+
+    // The routed-message callback: the frame's share of its windows' messages.
+    void zSubclass_Proc(bool bBefore, bool &bHandled, qintptr &lReturn, WindowHandle &lng_hWnd,
+                        qint32 &uMsg, qintptr &wParam, qintptr &lParam);
+
+    // Replaces the window services (tests script a platform that refuses its own move).
+    void setWindowServices(std::unique_ptr<WindowServices> services);
+
     // What the frame shows and holds, for its host and its tests.
+    const SubclassTable &subclassTable() const { return *m_Subclass; }
+    bool isTrackingMouse() const { return m_bTrack; }
+    qint16 HotBtn() const { return m_HotBtn; }
+    qint16 ResizeMode() const { return m_ResizeMode; }
     const QImage &image() const { return m_Image; }
     const CaptionBtn &captionButton(int index) const { return m_Btn.at(index); }
     qint16 LastBtn() const { return m_LastBtn; }
@@ -176,6 +200,11 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -192,6 +221,22 @@ private:
     void paintTitleBackground(int x, int width);
     void drawGlyph(int index, int left, int top, OleColor colour);
     void markChanged(const char *name);
+    void UserControl_MouseDown(int Button, int Shift, float X, float Y);
+    void UserControl_MouseMove(int Button, int Shift, float X, float Y);
+    void UserControl_MouseUp(int Button, int Shift, float X, float Y);
+    void UserControl_DblClick();
+    void UserControl_KeyDown(int KeyCode, int Shift);
+    void resizeHost(float &X, float &Y);
+    bool overCaptionButtonArea(float X) const;
+    void MaximizeToWorkArea();
+    NormalRect TB_GetDesktopWorkArea() const;
+    void recordNormalRect();
+    void moveHostTo(const NormalRect &twips);
+    void minimiseHost();
+    void openSystemMenu(QPoint at);
+    void startSubclassing();
+    bool IsFunctionExported(const QString &function, const QString &module) const;
+    void TrackMouseLeave(WindowHandle lng_hWnd);
     void setPointer(int pointer);
     void flushPaint();
     bool hostHasIcon() const;
@@ -233,6 +278,22 @@ private:
     // Window state (moving, resizing, maximising).
     qint16 m_WindowState = 0;
     NormalRect m_NormalRect;
+    qint16 m_ResizeMode = 0;
+    qint16 m_BtnUnderMouse = -1;
+    qint16 m_HotBtn = -1;
+    bool m_bOverTitle = false;
+    qint16 m_LastButton = 0;
+    QPointF m_mouseGlobal;
+    QPointF m_pressGlobal;
+    bool m_pressOverButtons = false;
+    std::unique_ptr<WindowServices> m_Services;
+
+    // Routing of the windows' messages.
+    bool m_bTrack = false;
+    bool m_bTrackUser32 = false;
+    bool m_bInCtrl = false;
+    std::unique_ptr<SubclassTable> m_Subclass;
+    MessageRouter *m_Router = nullptr;
     bool m_bGripsCreated = false;
     QPointer<ResizeGrip> m_picRight;
     QPointer<ResizeGrip> m_picBottom;
@@ -252,6 +313,8 @@ private:
     QMenu *SysMnu = nullptr;
     std::map<int, QAction *> MnuSyst;
     void buildSystemMenu();
+    QAction *createMenuItem(int index);
+    QAction *menuItem(int index) const;
 };
 
 } // namespace frame
