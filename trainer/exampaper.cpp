@@ -15,32 +15,35 @@ namespace trainer {
 
 namespace {
 
-// An id as the database returned it, as decimal text; anything else never reaches SQL.
-QString idText(const QVariant &id) {
+// An id as the database returned it; anything but a whole number never reaches SQL.
+qint64 idValue(const QVariant &id) {
+    if (id.typeId() == QMetaType::LongLong)
+        return id.toLongLong();
     if (const std::optional<QString> text = bank::wholeNumberText(id))
-        return *text;
+        return text->toLongLong();
     throw std::invalid_argument("question id is not a whole number");
 }
 
 // The ids a query returns, in the order the database returns them; the pool closes itself.
-QStringList readIds(bank::Connection &connection, const QString &sql) {
+QList<qint64> readIds(bank::Connection &connection, const QString &sql) {
     bank::RecordSet pool;
     pool.open(sql, connection, bank::RecordSet::Cursor::ForwardOnly);
-    QStringList ids;
+    QList<qint64> ids;
+    const QString id = u"id"_s;
     while (!pool.eof()) {
-        ids.append(idText(pool.field(u"id"_s)));
+        ids.append(idValue(pool.field(id)));
         pool.moveNext();
     }
     return ids;
 }
 
 // The first count ids of a shuffled pool, each followed by ",".
-QString firstIds(const QStringList &shuffled, qint16 count) {
+QString firstIds(const QList<qint64> &shuffled, qint16 count) {
     if (count > shuffled.size())
         throw std::out_of_range("the pool holds fewer ids than its quota");
     QString list;
     for (qsizetype i = 0; i < count; ++i)
-        list += shuffled[i] + u',';
+        list += QString::number(shuffled[i]) + u',';
     return list;
 }
 
