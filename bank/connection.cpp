@@ -80,6 +80,9 @@ void Connection::open() {
     registerJetFunctions(db->handle());
     db->exec(u"select count(*) from sqlite_master"_s); // a wrong key fails here (SQLITE_NOTADB)
     db->exec(u"PRAGMA busy_timeout=2000"_s);
+    // A record set reads each page twice (its keys at open, its records as it reaches them):
+    // room for the whole bank keeps the second read from decrypting the page again.
+    db->exec(u"PRAGMA cache_size=-131072"_s);
     // A read-write open of a file we may not write falls back to read-only by itself.
     const bool shadowed = !wantWrite || sqlite3_db_readonly(db->handle(), "main") == 1;
     if (shadowed)

@@ -3,9 +3,8 @@
 #include "connectionimpl.h"
 #include "error.h"
 #include "jetdialect.h"
-#include "keysetquery.h"
+#include "keysetrows.h"
 
-#include <QHash>
 #include <QList>
 
 #include <sqlcipher/sqlite3.h>
@@ -26,47 +25,81 @@ const QString kNoCurrentRecordMessage =
     throw Error(SQLITE_MISUSE, what + u" is not allowed on a forward-only record set"_s);
 }
 
-// Field names are compared without regard to case, as Jet does.
-int findColumn(const QStringList &names, const QString &name) {
-    const qsizetype exact = names.indexOf(name);
-    if (exact >= 0)
-        return int(exact);
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (names[i].compare(name, Qt::CaseInsensitive) == 0)
-            return int(i);
+// Field names are compared without regard to case, as Jet does. Readers tend to read the
+// fields in their order, so the search starts at the column after the one found last.
+int findColumn(const QStringList &names, const QString &name, int &hint) {
+    const int n = int(names.size());
+    for (int i = 0; i < n; ++i) {
+        const int column = (hint + i) % n;
+        if (names[column] == name) {
+            hint = (column + 1) % n;
+            return column;
+        }
+    }
+    for (int column = 0; column < n; ++column) {
+        if (names[column].compare(name, Qt::CaseInsensitive) == 0)
+            return column;
     }
     return -1;
 }
+
+// A forward-only, read-only set: the query itself, stepped once per record.
+struct ForwardRows {
+    ForwardRows(sqlite::Database &db, const QString &sql) : query(db, sql) {
+        for (int c = 0; c < query.columnCount(); ++c)
+            columnNames.append(query.columnName(c));
+        step();
+        empty = atEnd;
+    }
+
+    void step() {
+        atEnd = !query.step();
+        current.clear();
+        for (int c = 0; !atEnd && c < columnNames.size(); ++c)
+            current.append(query.column(c));
+    }
+
+    void restart() {
+        query.reset();
+        step();
+    }
+
+    sqlite::Statement query;
+    QStringList columnNames;
+    QList<QVariant> current;
+    bool atEnd = false;
+    bool empty = false;
+};
 
 } // namespace
 
 struct RecordSet::Impl {
     RecordSet *owner = nullptr;
     Connection::Impl *connection = nullptr; // null while closed
-    Cursor cursor = Cursor::Keyset;
-    // Keyset: the rowids of the set in its order; `row` reads one record by rowid.
-    // Forward-only: `row` is the query itself, stepped once per record.
-    QList<qint64> keys;
-    std::unique_ptr<sqlite::Statement> row;
-    QString storeSql;
-    QStringList columnNames;
+    std::unique_ptr<KeysetRows> keyset;     // a keyset set
+    std::unique_ptr<ForwardRows> forward;   // or a forward-only one
     int stateColumn = -1;
-    // Keyset: 0 before the first record, 1..count on a record, count + 1 after the last.
+    mutable int nextColumn = 0; // where the search for a field name starts
+    // 0 before the first record, 1..count on a record, count + 1 after the last.
     int position = 0;
-    bool forwardAtEnd = false;
-    bool forwardEmpty = false;
-    mutable QList<QVariant> current; // the current record, read on first use
-    mutable bool currentLoaded = false;
     std::optional<QVariant> pendingState;
 
-    int count() const { return int(keys.size()); }
-    bool keyset() const { return cursor == Cursor::Keyset; }
-    bool bof() const { return keyset() ? count() == 0 || position < 1 : forwardEmpty; }
-    bool eof() const { return keyset() ? count() == 0 || position > count() : forwardAtEnd; }
+    int count() const { return keyset->count(); }
+    bool bof() const { return keyset ? count() == 0 || position < 1 : forward->empty; }
+    bool eof() const { return keyset ? count() == 0 || position > count() : forward->atEnd; }
+    const QStringList &columnNames() const {
+        return keyset ? keyset->columnNames() : forward->columnNames;
+    }
 
     void requireOpen() const {
         if (!connection)
             throw Error(SQLITE_MISUSE, u"Operation is not allowed when the object is closed"_s);
+    }
+
+    void requireKeyset(const QString &what) const {
+        requireOpen();
+        if (!keyset)
+            unsupported(what);
     }
 
     void requireRecord() const {
@@ -76,31 +109,14 @@ struct RecordSet::Impl {
     }
 
     int columnIndex(const QString &name) const {
-        const int index = findColumn(columnNames, name);
+        const int index = findColumn(columnNames(), name, nextColumn);
         if (index < 0)
             throw Error(SQLITE_ERROR, u"Item cannot be found in the collection: "_s + name);
         return index;
     }
 
-    void readCurrentRow() const {
-        current.clear();
-        for (int c = 0; c < columnNames.size(); ++c)
-            current.append(row->column(c));
-        currentLoaded = true;
-    }
-
-    void loadCurrent() const {
-        if (currentLoaded)
-            return;
-        row->bind(1, keys[position - 1]);
-        const bool found = row->step();
-        if (found)
-            readCurrentRow();
-        row->reset();
-        if (!found)
-            throw Error(kNoCurrentRecord, kNoCurrentRecordMessage);
-        if (pendingState)
-            current[stateColumn] = *pendingState;
+    QVariant currentField(int column) const {
+        return keyset ? keyset->field(position, column) : forward->current[column];
     }
 
     // The deferred storing of an assignment: runs when the set leaves the record.
@@ -108,9 +124,9 @@ struct RecordSet::Impl {
         if (!pendingState)
             return;
         sqlite::Database &db = connection->database();
-        sqlite::Statement store(db, storeSql);
+        sqlite::Statement store(db, keyset->storeSql());
         store.bind(1, *pendingState);
-        store.bind(2, keys[position - 1]);
+        store.bind(2, keyset->key(position));
         store.step();
         if (db.changes() != 1)
             throw Error(kNoCurrentRecord, u"Row cannot be located for updating"_s);
@@ -120,50 +136,16 @@ struct RecordSet::Impl {
     void moveTo(int newPosition) {
         storePending();
         position = newPosition;
-        currentLoaded = false;
-    }
-
-    void stepForward() {
-        forwardAtEnd = !row->step();
-        if (!forwardAtEnd)
-            readCurrentRow();
-    }
-
-    void prepareRow(sqlite::Database &db, const QString &sql) {
-        row = std::make_unique<sqlite::Statement>(db, sql);
-        for (int c = 0; c < row->columnCount(); ++c)
-            columnNames.append(row->columnName(c));
-    }
-
-    void openKeyset(sqlite::Database &db, const QString &sql) {
-        const KeysetQuery query = keysetQuery(sql);
-        prepareRow(db, query.row);
-        stateColumn = findColumn(columnNames, u"state"_s);
-        sqlite::Statement keyQuery(db, query.keys);
-        while (keyQuery.step())
-            keys.append(keyQuery.column(0).toLongLong());
-        storeSql = query.store;
-        position = keys.isEmpty() ? 0 : 1;
-    }
-
-    void openForwardOnly(sqlite::Database &db, const QString &sql) {
-        prepareRow(db, sql);
-        stepForward();
-        forwardEmpty = forwardAtEnd;
     }
 
     void release() {
         connection->openSets.removeAll(owner);
         connection = nullptr;
-        row.reset();
-        keys.clear();
-        current.clear();
-        currentLoaded = false;
+        keyset.reset();
+        forward.reset();
         pendingState.reset();
-        columnNames.clear();
         stateColumn = -1;
         position = 0;
-        forwardAtEnd = forwardEmpty = false;
     }
 };
 
@@ -181,15 +163,14 @@ void RecordSet::open(const QString &jetSql, Connection &connection, Cursor curso
     Connection::Impl &owner = connection.impl();
     sqlite::Database &db = owner.database();
     const QString sql = translateJetSql(jetSql);
-    Impl fresh;
-    fresh.owner = this;
-    fresh.cursor = cursor;
-    if (cursor == Cursor::Keyset)
-        fresh.openKeyset(db, sql);
-    else
-        fresh.openForwardOnly(db, sql);
-    fresh.connection = &owner;
-    *d = std::move(fresh);
+    if (cursor == Cursor::Keyset) {
+        d->keyset = std::make_unique<KeysetRows>(db, sql);
+        d->stateColumn = findColumn(d->keyset->columnNames(), u"state"_s, d->nextColumn);
+        d->position = d->count() > 0 ? 1 : 0;
+    } else {
+        d->forward = std::make_unique<ForwardRows>(db, sql);
+    }
+    d->connection = &owner;
     owner.openSets.append(this);
 }
 
@@ -211,7 +192,7 @@ bool RecordSet::isOpen() const {
 
 int RecordSet::recordCount() const {
     d->requireOpen();
-    return d->keyset() ? d->count() : -1;
+    return d->keyset ? d->count() : -1;
 }
 
 bool RecordSet::bof() const {
@@ -225,32 +206,26 @@ bool RecordSet::eof() const {
 }
 
 int RecordSet::absolutePosition() const {
-    if (!d->keyset())
-        unsupported(u"AbsolutePosition"_s);
+    d->requireKeyset(u"AbsolutePosition"_s);
     d->requireRecord();
     return d->position;
 }
 
 void RecordSet::setAbsolutePosition(int position) {
-    d->requireOpen();
-    if (!d->keyset())
-        unsupported(u"AbsolutePosition"_s);
+    d->requireKeyset(u"AbsolutePosition"_s);
     if (position < 1 || position > d->count())
         throw Error(kNoCurrentRecord, kNoCurrentRecordMessage);
     d->moveTo(position);
 }
 
 Bookmark RecordSet::bookmark() const {
-    if (!d->keyset())
-        unsupported(u"Bookmark"_s);
+    d->requireKeyset(u"Bookmark"_s);
     d->requireRecord();
     return d->position;
 }
 
 void RecordSet::setBookmark(Bookmark bookmark) {
-    d->requireOpen();
-    if (!d->keyset())
-        unsupported(u"Bookmark"_s);
+    d->requireKeyset(u"Bookmark"_s);
     if (bookmark < 1 || bookmark > d->count())
         throw Error(SQLITE_RANGE, u"Not a bookmark of this record set"_s);
     d->moveTo(bookmark);
@@ -258,9 +233,8 @@ void RecordSet::setBookmark(Bookmark bookmark) {
 
 void RecordSet::moveFirst() {
     d->requireOpen();
-    if (!d->keyset()) {
-        d->row->reset();
-        d->stepForward();
+    if (d->forward) {
+        d->forward->restart(); // runs the query again
         return;
     }
     if (d->count() == 0)
@@ -272,17 +246,14 @@ void RecordSet::moveNext() {
     d->requireOpen();
     if (d->eof())
         throw Error(kNoCurrentRecord, kNoCurrentRecordMessage);
-    if (!d->keyset()) {
-        d->stepForward();
-        return;
-    }
-    d->moveTo(d->position + 1);
+    if (d->forward)
+        d->forward->step();
+    else
+        d->moveTo(d->position + 1);
 }
 
 void RecordSet::movePrevious() {
-    d->requireOpen();
-    if (!d->keyset())
-        unsupported(u"MovePrevious"_s);
+    d->requireKeyset(u"MovePrevious"_s);
     if (d->bof())
         throw Error(kNoCurrentRecord, kNoCurrentRecordMessage);
     d->moveTo(qMin(d->position, d->count() + 1) - 1);
@@ -291,20 +262,18 @@ void RecordSet::movePrevious() {
 QVariant RecordSet::field(const QString &name) const {
     d->requireRecord();
     const int column = d->columnIndex(name);
-    d->loadCurrent();
-    return d->current[column];
+    return d->currentField(column);
 }
 
 void RecordSet::setField(const QString &name, const QVariant &value) {
     d->requireRecord();
     const int column = d->columnIndex(name);
-    if (!d->keyset())
+    if (!d->keyset)
         unsupported(u"Assigning a field"_s);
     if (column != d->stateColumn)
         throw Error(SQLITE_READONLY, u"Field '"_s + name + u"' is not updatable"_s);
-    d->loadCurrent();
+    d->keyset->assign(d->position, column, value); // the set sees its own assignment at once
     d->pendingState = value;
-    d->current[column] = value;
 }
 
 } // namespace bank

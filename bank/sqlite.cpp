@@ -133,6 +133,24 @@ QVariant Statement::column(int column) const {
     }
 }
 
+int Statement::columnType(int column) const {
+    return sqlite3_column_type(m_stmt, column);
+}
+
+qint64 Statement::columnInt64(int column) const {
+    return sqlite3_column_int64(m_stmt, column);
+}
+
+double Statement::columnDouble(int column) const {
+    return sqlite3_column_double(m_stmt, column);
+}
+
+QByteArrayView Statement::columnBytes(int column) const {
+    // sqlite3_column_blob gives text unconverted (UTF-8 here) as well as blobs.
+    const void *data = sqlite3_column_blob(m_stmt, column);
+    return {static_cast<const char *>(data), sqlite3_column_bytes(m_stmt, column)};
+}
+
 void Statement::fail(int code) const {
     throw Error(code, QString::fromUtf8(sqlite3_errmsg(m_db.handle())));
 }

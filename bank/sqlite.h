@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 
@@ -50,6 +51,13 @@ public:
     QString columnName(int column) const;
     // An invalid QVariant for Null, qint64 for integers, double for reals, QString for text.
     QVariant column(int column) const;
+    // The raw value, for readers that keep it without converting it: the type is one of
+    // sqlite3's SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT, SQLITE_BLOB, SQLITE_NULL; text
+    // is UTF-8 and stays valid until the next step or reset.
+    int columnType(int column) const;
+    qint64 columnInt64(int column) const;
+    double columnDouble(int column) const;
+    QByteArrayView columnBytes(int column) const;
 
 private:
     [[noreturn]] void fail(int code) const;

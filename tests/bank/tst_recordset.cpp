@@ -6,7 +6,9 @@
 #include "fixturebank.h"
 
 #include <QTemporaryDir>
+
 #include <QTest>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 using Cursor = bank::RecordSet::Cursor;
@@ -120,15 +122,83 @@ private slots:
         QCOMPARE(set.absolutePosition(), 3);
     }
 
+    // Records are read in blocks: sets longer than a block, read forwards, backwards and by
+    // jumps, whether their keys lie close together or far apart, in either order.
+    void largeSets_data() {
+        QTest::addColumn<qint64>("spacing"); // between neighbouring ids
+        QTest::addColumn<QString>("order");
+        QTest::newRow("close, ascending") << qint64(1) << u"asc"_s;
+        QTest::newRow("close, descending") << qint64(1) << u"desc"_s;
+        QTest::newRow("far apart") << qint64(1000) << u"asc"_s;
+        QTest::newRow("far apart, descending") << qint64(1000) << u"desc"_s;
+    }
+    void largeSets() {
+        QFETCH(qint64, spacing);
+        QFETCH(QString, order);
+        constexpr int kRows = 700;
+        QList<fixture::Question> questions;
+        QList<qint64> expected; // ids of chapters 1-7 in the set's order
+        for (int i = 1; i <= kRows; ++i) {
+            const qint64 id = i * spacing;
+            questions.append(fixture::choice(id, i % 9 == 0 ? 8 : 1 + i % 7));
+            if (i % 9 != 0)
+                expected.append(id);
+        }
+        if (order == u"desc"_s)
+            std::reverse(expected.begin(), expected.end());
+        fixture::writeBank(m_dir.filePath(u"big.dll"_s), {{1, u"one"_s, 2}}, questions);
+        bank::Connection connection;
+        connection.setConnectionString(bank::BankConnectionString(m_dir.path(), u"\\big.dll"_s));
+        connection.open();
+        bank::RecordSet set;
+        set.open(u"select id,question,state from shiti2012 where zhangjie<=7 order by id "_s +
+                     order,
+                 connection);
+        QCOMPARE(set.recordCount(), int(expected.size()));
+        auto idAt = [&](int position) {
+            set.setAbsolutePosition(position);
+            return set.field(u"id"_s).toLongLong();
+        };
+        for (int position = 1; position <= set.recordCount(); ++position)
+            QCOMPARE(idAt(position), expected[position - 1]);
+        for (int position = set.recordCount(); position >= 1; position -= 37)
+            QCOMPARE(idAt(position), expected[position - 1]);
+        for (const int position : {1, 600, 128, 129, 257, 3, 622, 256})
+            QCOMPARE(idAt(position), expected[position - 1]);
+
+        // An answer in one block is stored on leaving and read back after other blocks.
+        set.setAbsolutePosition(130);
+        set.setField(u"state"_s, u"D"_s);
+        QCOMPARE(set.field(u"state"_s).toString(), u"D"_s);
+        set.setAbsolutePosition(500);
+        QCOMPARE(storedState(connection.connectionString(), expected[129]).toString(), u"D"_s);
+        set.setAbsolutePosition(130);
+        QCOMPARE(set.field(u"state"_s).toString(), u"D"_s);
+        QCOMPARE(set.field(u"question"_s).toString(), u"Q"_s + QString::number(expected[129]));
+
+        // A record deleted by another connection reads as deleted when its block is read again.
+        bank::Connection other;
+        other.setConnectionString(connection.connectionString());
+        other.open();
+        other.execute(u"delete from shiti2012 where id="_s + QString::number(expected[400]));
+        set.setAbsolutePosition(400);
+        QCOMPARE(set.field(u"id"_s).toLongLong(), expected[399]);
+        set.setAbsolutePosition(401);
+        QVERIFY_THROWS_EXCEPTION(bank::Error, set.field(u"id"_s));
+        QCOMPARE(set.recordCount(), int(expected.size()));
+    }
+
     void nullIsNotTheEmptyText() {
         bank::RecordSet set;
-        set.open(u"select id,question,ans3,ans4,state from shiti2012 where id=30"_s, m_connection);
+        set.open(u"select id,question,ans3,ans4,state,id*0.5 as half from shiti2012 where id=30"_s,
+                 m_connection);
         QCOMPARE(set.field(u"ans3"_s), QVariant());
         QVERIFY(!set.field(u"ans3"_s).isValid());
         QCOMPARE(set.field(u"ans4"_s).typeId(), QMetaType::QString);
         QVERIFY(set.field(u"ans4"_s).toString().isEmpty());
         QCOMPARE(set.field(u"id"_s), QVariant(qint64(30)));
         QCOMPARE(set.field(u"QUESTION"_s), QVariant(u"Q30"_s)); // names in any case
+        QCOMPARE(set.field(u"half"_s), QVariant(15.0));
         QVERIFY_THROWS_EXCEPTION(bank::Error, set.field(u"nosuch"_s));
     }
 
