@@ -1,0 +1,1 @@
+select zhangjiename,zhangjieid from zhangjie where state=2 order by zhangjieid asc

@@ -1,0 +1,1 @@
+select question,ans1,ans2,ans3,ans4,ans,bmp,flash,txbz,state from shiti2012 where zhangjie in(1,2,3) order by id asc

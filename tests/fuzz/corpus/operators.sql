@@ -1,0 +1,1 @@
+select 'it''s'+cstr(cstr(id)+1)+(+'a')+1e+5 from t

@@ -1,0 +1,1 @@
+select question,ans1,ans2,ans3,ans4,ans,bmp,flash,txbz,state from shiti2012 where id in(5,12,1) order by Instr('5,12,1',','+cstr(id)) desc

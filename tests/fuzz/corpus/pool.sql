@@ -1,0 +1,1 @@
+select id from shiti2012 where zhangjie=3 and txbz<>'2'

@@ -1,0 +1,1 @@
+update shiti2012 set state=''
