@@ -3,7 +3,9 @@
 #include "mediabackend.h"
 
 #include <QMediaPlayer>
-#include <QVideoWidget>
+#include <QPainter>
+#include <QVideoFrame>
+#include <QVideoSink>
 
 namespace trainer {
 
@@ -12,10 +14,12 @@ ClipPlayer::ClipPlayer(QWidget *parent) : QWidget(parent) {
     if (!mediaBackendUsable())
         return;
     m_player = new QMediaPlayer(this);
-    m_video = new QVideoWidget(this);
-    m_video->setContextMenuPolicy(Qt::NoContextMenu);
-    m_video->setFullScreen(false);
-    m_player->setVideoOutput(m_video);
+    m_sink = new QVideoSink(this);
+    m_player->setVideoSink(m_sink);
+    connect(m_sink, &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame &frame) {
+        m_frame = frame.toImage();
+        update();
+    });
     // Queued: a play() issued from inside the player's stopped notification does not restart.
     connect(
         m_player, &QMediaPlayer::playbackStateChanged, this,
@@ -39,21 +43,22 @@ ClipPlayer::ClipPlayer(QWidget *parent) : QWidget(parent) {
 
 void ClipPlayer::setUrl(const QString &path) {
     m_path = path;
+    m_frame = QImage();
+    update();
     if (!m_player)
         return;
     m_player->setSource(path.isEmpty() ? QUrl() : QUrl::fromLocalFile(path));
 }
 
 void ClipPlayer::setStretchToFit(bool stretch) {
-    if (m_video)
-        m_video->setAspectRatioMode(stretch ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio);
+    m_stretch = stretch;
+    update();
 }
 
 void ClipPlayer::play() {
     // Nothing to play, or a clip that cannot be decoded: stay empty instead of retrying.
     if (!m_player || m_path.isEmpty() || m_player->error() != QMediaPlayer::NoError)
         return;
-    m_video->setFullScreen(false);
     m_player->play();
 }
 
@@ -71,9 +76,16 @@ ClipPlayer::PlayState ClipPlayer::playState() const {
     return Stopped;
 }
 
-void ClipPlayer::resizeEvent(QResizeEvent *) {
-    if (m_video)
-        m_video->setGeometry(rect());
+void ClipPlayer::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    if (m_frame.isNull())
+        return;
+    const QSize size = m_frame.size().scaled(this->size(), m_stretch ? Qt::IgnoreAspectRatio
+                                                                     : Qt::KeepAspectRatio);
+    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, m_frame);
 }
 
 } // namespace trainer

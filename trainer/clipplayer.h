@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QUrl>
+#include <QImage>
 #include <QWidget>
 
 class QMediaPlayer;
-class QVideoWidget;
+class QVideoSink;
 
 namespace trainer {
 
 // The clip player in the picture's place: no transport controls, no context menu, never full
-// screen, stretched to its area when asked. An empty URL stops it. Reports play-state changes
-// (1 stopped, 2 paused, 3 playing) after the player's own notification has returned, so a
-// handler may call play() to restart a clip that came to its end.
+// screen, stretched to its area when asked. It paints the frames itself, as an ordinary widget,
+// so that pages laid over the question page cover it and it shows without OpenGL. An empty URL
+// stops it. Reports play-state changes (1 stopped, 2 paused, 3 playing) after the player's own
+// notification has returned, so a handler may call play() to restart a clip that came to its end.
 class ClipPlayer : public QWidget {
     Q_OBJECT
 
@@ -31,11 +32,13 @@ signals:
     void PlayStateChange(int NewState);
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QMediaPlayer *m_player = nullptr;
-    QVideoWidget *m_video = nullptr;
+    QVideoSink *m_sink = nullptr;
+    QImage m_frame;
+    bool m_stretch = false;
     QString m_path;
 };
 

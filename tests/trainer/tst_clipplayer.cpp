@@ -52,6 +52,13 @@ private slots:
         };
         QTRY_VERIFY_WITH_TIMEOUT(restarts() >= 2, 30000);
         QCOMPARE(h.form().wmp->playState(), trainer::ClipPlayer::Playing);
+        // The frames are really drawn, stretched over the whole area.
+        const QImage shown = h.form().wmp->grab().toImage();
+        int lit = 0;
+        for (int y = 0; y < shown.height(); y += 4)
+            for (int x = 0; x < shown.width(); x += 4)
+                lit += qGray(shown.pixel(x, y)) > 16;
+        QVERIFY(lit > (shown.width() / 4) * (shown.height() / 4) / 2);
 
         // The next question empties the URL: the clip stops and stays stopped.
         h.click(u"imgNext"_s);
