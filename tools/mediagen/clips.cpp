@@ -58,6 +58,7 @@ bool renderFrames(const ClipDrawer &clip, const QString &folder) {
     return true;
 }
 
+// Bit-exact, single-threaded encoding: regenerating unchanged drawings changes no file.
 bool encode(const QString &folder, const QString &target, QString *error) {
     QProcess ffmpeg;
     ffmpeg.setProcessChannelMode(QProcess::MergedChannels);
@@ -85,6 +86,12 @@ bool encode(const QString &folder, const QString &target, QString *error) {
                                u"0"_s,
                                u"-pix_fmt"_s,
                                u"yuv420p"_s,
+                               u"-threads"_s,
+                               u"1"_s,
+                               u"-fflags"_s,
+                               u"+bitexact"_s,
+                               u"-flags:v"_s,
+                               u"+bitexact"_s,
                                u"-f"_s,
                                u"webm"_s,
                                target});

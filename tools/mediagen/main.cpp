@@ -1,4 +1,4 @@
-// safedrive-mediagen <repo-root> [pictures] [clips]
+// safedrive-mediagen <repo-root> [pictures] [clips] [assets] [artwork]
 // Draws every picture, clip, button and start page from code into the repository.
 #include "catalogue.h"
 #include "outputs.h"
@@ -17,11 +17,12 @@ int main(int argc, char *argv[]) {
     QTextStream err(stderr);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || !QDir(args.first()).exists(u"tools/mediagen/catalogue.txt"_s)) {
-        err << "usage: safedrive-mediagen <repo-root> [pictures] [clips]\n";
+        err << "usage: safedrive-mediagen <repo-root> [pictures] [clips] [assets] [artwork]\n";
         return 2;
     }
     const QString root = QDir(args.takeFirst()).absolutePath();
-    const QStringList groups = args.isEmpty() ? QStringList{u"pictures"_s, u"clips"_s} : args;
+    const QStringList groups =
+        args.isEmpty() ? QStringList{u"pictures"_s, u"clips"_s, u"assets"_s, u"artwork"_s} : args;
 
     QString error;
     const auto catalogue =
@@ -37,6 +38,10 @@ int main(int argc, char *argv[]) {
                 mediagen::writePictures(root, mediagen::namesOfKind(catalogue, u"picture"_s)) && ok;
         else if (group == u"clips"_s)
             ok = mediagen::writeClips(root, mediagen::namesOfKind(catalogue, u"clip"_s)) && ok;
+        else if (group == u"assets"_s)
+            ok = mediagen::writeAssets(root) && ok;
+        else if (group == u"artwork"_s)
+            ok = mediagen::writeArtwork(root) && ok;
         else {
             err << "unknown group: " << group << '\n';
             ok = false;

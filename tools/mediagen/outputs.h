@@ -10,5 +10,9 @@ namespace mediagen {
 bool writePictures(const QString &root, const QStringList &names);
 // editions/media/clips/<name> for every catalogue clip (runs ffmpeg).
 bool writeClips(const QString &root, const QStringList &names);
+// assets/: buttons, marks, the hand cursor and assets.qrc.
+bool writeAssets(const QString &root);
+// editions/<edition>/art/: start page, icon and art.qrc of both editions.
+bool writeArtwork(const QString &root);
 
 } // namespace mediagen
