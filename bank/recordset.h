@@ -12,8 +12,10 @@ class Connection;
 // 1-based position of a record inside the set it was read from.
 using Bookmark = int;
 
-// A record set over a SELECT: keyset semantics (membership and order fixed at open), count known
-// at open, BOF/EOF, 1-based absolute position, bookmarks, and deferred storing of `state`.
+// A record set over a SELECT: keyset semantics (membership and order fixed at open, a record's
+// values read when the set reaches it), count known at open, BOF/EOF, 1-based absolute
+// position, bookmarks, and deferred storing of `state`. Moving past either end is refused
+// with Error, as are moves on an empty set. Closing the connection closes its sets.
 class RecordSet {
 public:
     enum class Cursor { Keyset, ForwardOnly };
@@ -23,7 +25,8 @@ public:
     RecordSet(const RecordSet &) = delete;
     RecordSet &operator=(const RecordSet &) = delete;
 
-    // Keyset: a question set (writable `state`); ForwardOnly: a read-only id pool.
+    // Keyset: a question set (writable `state`), a SELECT of one table; ForwardOnly: a read-only
+    // id pool (no count: recordCount() is -1; no positions, bookmarks or moving back).
     void open(const QString &jetSql, Connection &connection, Cursor cursor = Cursor::Keyset);
     void close(); // stores a pending assignment; closing a closed set does nothing
     bool isOpen() const;
