@@ -1,7 +1,7 @@
-#include "canvas.h"
+#include "frame/canvas.h"
 
-#include "errorhook.h"
-#include "units.h"
+#include "frame/errorhook.h"
+#include "frame/units.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "olecolor.h"
+#include "frame/olecolor.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,4 +1,4 @@
-#include "errorhook.h"
+#include "frame/errorhook.h"
 
 using namespace Qt::Literals::StringLiterals;
 

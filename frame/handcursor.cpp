@@ -1,4 +1,4 @@
-#include "handcursor.h"
+#include "frame/handcursor.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "messagerouter.h"
+#include "frame/messagerouter.h"
 
 #include <QMouseEvent>
 

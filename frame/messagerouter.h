@@ -1,6 +1,6 @@
 #pragma once
 
-#include "subclasstable.h"
+#include "frame/subclasstable.h"
 
 #include <QEvent>
 #include <QObject>

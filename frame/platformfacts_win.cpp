@@ -1,4 +1,4 @@
-#include "platformfacts.h"
+#include "frame/platformfacts.h"
 
 #include <qt_windows.h>
 

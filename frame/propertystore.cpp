@@ -1,4 +1,4 @@
-#include "propertystore.h"
+#include "frame/propertystore.h"
 
 #include <QFile>
 #include <QJsonDocument>

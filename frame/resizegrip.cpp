@@ -1,6 +1,6 @@
-#include "resizegrip.h"
+#include "frame/resizegrip.h"
 
-#include "handcursor.h"
+#include "frame/handcursor.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,9 +1,9 @@
-#include "ruzuvoz.h"
+#include "frame/ruzuvoz.h"
 
-#include "errorhook.h"
-#include "messagerouter.h"
-#include "platformfacts.h"
-#include "units.h"
+#include "frame/errorhook.h"
+#include "frame/messagerouter.h"
+#include "frame/platformfacts.h"
+#include "frame/units.h"
 
 #include <QEvent>
 #include <QMenu>
@@ -148,6 +148,12 @@ bool ruZuvoz::eventFilter(QObject *watched, QEvent *event) {
         if (event->type() == QEvent::Resize) {
             // The frame fills its host whatever resized it.
             setGeometry(m_Form->rect());
+        } else if (event->type() == QEvent::WindowTitleChange) {
+            // The caption follows the host's, as it is taken at creation and load.
+            m_Caption = m_Form->windowTitle();
+            DrawTitleBar();
+        } else if (event->type() == QEvent::WindowIconChange) {
+            Refresh();
         } else if (event->type() == QEvent::Show && m_layoutPending) {
             // Contents created after loading are placed under the title when first shown.
             m_layoutPending = false;

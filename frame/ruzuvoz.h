@@ -3,26 +3,33 @@
 // The skinned window frame: a control that fills its frameless host window, paints its own
 // gradient title bar, caption buttons and border, and moves, resizes and maximises the host.
 //
-// Using it in a window (the host is a frameless top-level QWidget or QDialog):
+// A window wears it like this (the host is a frameless top-level QWidget or QDialog whose title,
+// icon, font and size are set first):
 //
-//     auto *ruZuvoz1 = new frame::ruZuvoz(this);
+//     auto *ruZuvoz1 = new frame::ruZuvoz(this);   // objectName "ruZuvoz1", fills the host
 //     ruZuvoz1->Load(frame::shippedSettings(frame::ShippedWindow::FormMain));
 //
-// then create the window's own controls with ruZuvoz1 as their parent, at their design
-// positions. The frame takes the host's title, icon and font, fills the host, and when the host
-// is first shown shifts the contained controls so the highest sits 20 pixels below the title
-// bar, growing the host by the same amount (AdjustHostLayout). DlgMsg passes
-// frame::ShippedWindow::DlgMsg. A window that was written with a plain QWidget named
-// "ruZuvoz1" as its container changes exactly those two lines: the `new QWidget(this)` becomes
-// `new frame::ruZuvoz(this)` (which also sets the objectName "ruZuvoz1") and the Load line is
-// added; nothing else of the window changes.
+// or in one call, frame::wearShippedFrame(this, frame::ShippedWindow::FormMain). The window's own
+// controls are then created with the frame as their parent at their design positions; when the
+// host is first shown the frame moves them so the highest sits 20 pixels below the title bar
+// and grows the host by the same amount (AdjustHostLayout).
+//
+// A window written with a plain QWidget named "ruZuvoz1" as its container switches with two
+// lines (its target links safedrive_frame):
+//
+//     #include "frame/shippedsettings.h"
+//     ruZuvoz1 = frame::wearShippedFrame(this, frame::ShippedWindow::FormMain);  // was: new
+//     QWidget
+//
+// (DlgMsg passes frame::ShippedWindow::DlgMsg.) The member may stay a QWidget pointer; nothing
+// else of the window changes.
 
-#include "canvas.h"
-#include "olecolor.h"
-#include "propertystore.h"
-#include "resizegrip.h"
-#include "subclasstable.h"
-#include "windowservices.h"
+#include "frame/canvas.h"
+#include "frame/olecolor.h"
+#include "frame/propertystore.h"
+#include "frame/resizegrip.h"
+#include "frame/subclasstable.h"
+#include "frame/windowservices.h"
 
 #include <QFont>
 #include <QIcon>

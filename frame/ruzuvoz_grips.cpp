@@ -1,7 +1,7 @@
 // The two resize grips along the host's right and bottom edges.
-#include "ruzuvoz.h"
+#include "frame/ruzuvoz.h"
 
-#include "resizegrip.h"
+#include "frame/resizegrip.h"
 
 using namespace Qt::Literals::StringLiterals;
 

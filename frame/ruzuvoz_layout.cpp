@@ -1,10 +1,10 @@
 // Setting the frame up after a property change: buttons, title height, repaint, host layout.
-#include "ruzuvoz.h"
+#include "frame/ruzuvoz.h"
 
-#include "errorhook.h"
-#include "platformfacts.h"
-#include "resizegrip.h"
-#include "units.h"
+#include "frame/errorhook.h"
+#include "frame/platformfacts.h"
+#include "frame/resizegrip.h"
+#include "frame/units.h"
 
 #include <QAction>
 #include <QFontMetrics>

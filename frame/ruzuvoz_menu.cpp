@@ -1,7 +1,7 @@
 // The system menu: built-in items 0 to 6 and the items a host adds.
-#include "ruzuvoz.h"
+#include "frame/ruzuvoz.h"
 
-#include "errorhook.h"
+#include "frame/errorhook.h"
 
 #include <QAction>
 #include <QMenu>

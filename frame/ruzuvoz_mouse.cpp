@@ -1,8 +1,8 @@
 // The frame's mouse and keyboard handling: hover, title drag, grips, caption-button clicks.
-#include "ruzuvoz.h"
+#include "frame/ruzuvoz.h"
 
-#include "errorhook.h"
-#include "units.h"
+#include "frame/errorhook.h"
+#include "frame/units.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,9 +1,9 @@
 // The frame's public properties and its colour themes.
-#include "ruzuvoz.h"
+#include "frame/ruzuvoz.h"
 
-#include "errorhook.h"
-#include "platformfacts.h"
-#include "resizegrip.h"
+#include "frame/errorhook.h"
+#include "frame/platformfacts.h"
+#include "frame/resizegrip.h"
 
 #include <QAbstractButton>
 

@@ -1,9 +1,9 @@
 // Routing the frame's and the host's messages to the frame, and mouse-leave tracking.
-#include "ruzuvoz.h"
+#include "frame/ruzuvoz.h"
 
-#include "errorhook.h"
-#include "messagerouter.h"
-#include "platformfacts.h"
+#include "frame/errorhook.h"
+#include "frame/messagerouter.h"
+#include "frame/platformfacts.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,9 +1,9 @@
 // The title bar, the body border and the caption buttons with their glyphs.
-#include "ruzuvoz.h"
+#include "frame/ruzuvoz.h"
 
-#include "errorhook.h"
-#include "platformfacts.h"
-#include "units.h"
+#include "frame/errorhook.h"
+#include "frame/platformfacts.h"
+#include "frame/units.h"
 
 #include <QAction>
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
 // Maximising to the work area, restoring, minimising; the host's normal rectangle in twips.
-#include "ruzuvoz.h"
+#include "frame/ruzuvoz.h"
 
-#include "errorhook.h"
-#include "units.h"
+#include "frame/errorhook.h"
+#include "frame/units.h"
 
 #include <QAction>
 

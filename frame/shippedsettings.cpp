@@ -1,4 +1,6 @@
-#include "shippedsettings.h"
+#include "frame/shippedsettings.h"
+
+#include "frame/ruzuvoz.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -12,6 +14,12 @@ PropertyStore shippedSettings(ShippedWindow window) {
         return PropertyStore::fromFile(u":/frame/settings/dlgmsg.json"_s);
     }
     return {};
+}
+
+ruZuvoz *wearShippedFrame(QWidget *host, ShippedWindow window) {
+    auto *frame = new ruZuvoz(host);
+    frame->Load(shippedSettings(window));
+    return frame;
 }
 
 } // namespace frame

@@ -1,13 +1,21 @@
 #pragma once
 
-#include "propertystore.h"
+#include "frame/propertystore.h"
+
+class QWidget;
 
 namespace frame {
+
+class ruZuvoz;
 
 // The program's windows that wear the frame.
 enum class ShippedWindow { FormMain, DlgMsg };
 
 // The frame settings each window ships with (stored with the window's design, compiled in).
 PropertyStore shippedSettings(ShippedWindow window);
+
+// Puts the frame on a window in that window's shipped settings; the window's controls then go
+// inside the returned frame.
+ruZuvoz *wearShippedFrame(QWidget *host, ShippedWindow window);
 
 } // namespace frame

@@ -1,6 +1,6 @@
-#include "subclasstable.h"
+#include "frame/subclasstable.h"
 
-#include "errorhook.h"
+#include "frame/errorhook.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "windowservices.h"
+#include "frame/windowservices.h"
 
 #include <QScreen>
 #include <QWindow>

@@ -1,7 +1,7 @@
 // Painting costs of the frame: a full title bar of the 986-pixel main window, one hover change,
 // and a full repaint of a maximised 1920 x 1080 frame. Prints the median of many runs.
-#include "ruzuvoz.h"
-#include "shippedsettings.h"
+#include "frame/ruzuvoz.h"
+#include "frame/shippedsettings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

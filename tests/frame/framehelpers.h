@@ -2,9 +2,9 @@
 
 // What the frame's tests share: scripted platform facts, a recording error hook, pixels.
 
-#include "errorhook.h"
-#include "olecolor.h"
-#include "platformfacts.h"
+#include "frame/errorhook.h"
+#include "frame/olecolor.h"
+#include "frame/platformfacts.h"
 
 #include <QImage>
 #include <QList>

@@ -1,7 +1,7 @@
 // A test-only tool: pictures of the frame in its four styles and in the shipped settings of the
 // program's two windows, for looking at (framescreens <folder>).
-#include "ruzuvoz.h"
-#include "shippedsettings.h"
+#include "frame/ruzuvoz.h"
+#include "frame/shippedsettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,7 +27,7 @@ QIcon sampleIcon() {
 }
 
 void shoot(const QString &folder, const QString &name, const QString &title, QSize size,
-           const PropertyStore &settings, bool icon, bool maximise = false) {
+           const PropertyStore &settings, bool icon, int hotButton = -1) {
     QWidget host(nullptr, Qt::FramelessWindowHint);
     host.setWindowTitle(title);
     if (icon)
@@ -41,8 +41,8 @@ void shoot(const QString &folder, const QString &name, const QString &title, QSi
     auto *button = new QPushButton(u"下一题"_s, ruZuvoz1);
     button->move(20, 70);
     host.show();
-    if (maximise)
-        ruZuvoz1->Refresh();
+    if (hotButton != -1)
+        ruZuvoz1->DrawCaptionBtns(true, ruZuvoz1->ColorDark(), qint16(hotButton));
     QApplication::processEvents();
     host.grab().save(QDir(folder).filePath(name + u".png"_s));
 }
@@ -62,6 +62,10 @@ int main(int argc, char **argv) {
     }
     shoot(folder, u"formmain"_s, u"科目四 安全文明驾驶常识模拟考试"_s, {986, 667},
           shippedSettings(ShippedWindow::FormMain), true);
+    for (int style = 0; style < 4; ++style)
+        shoot(folder, u"hot-%1"_s.arg(styles.at(style)), u"悬停"_s, {300, 120},
+              PropertyStore::fromVariantMap({{u"style"_s, style}, {u"themecolor"_s, 0}}), false,
+              style % 3);
     shoot(folder, u"dlgmsg"_s, u"考试结果"_s, {360, 193}, shippedSettings(ShippedWindow::DlgMsg),
           false);
     return 0;

@@ -1,5 +1,5 @@
 // The frame's drawing primitives, read back pixel by pixel.
-#include "canvas.h"
+#include "frame/canvas.h"
 #include "framehelpers.h"
 
 #include <QTest>

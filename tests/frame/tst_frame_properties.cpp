@@ -1,7 +1,7 @@
 // The frame's properties, their persistence and the colour themes.
+#include "frame/ruzuvoz.h"
+#include "frame/shippedsettings.h"
 #include "framehelpers.h"
-#include "ruzuvoz.h"
-#include "shippedsettings.h"
 
 #include <QAction>
 #include <QMenu>
@@ -86,6 +86,9 @@ void TestFrameProperties::creationDefaults() {
     QCOMPARE(w.frame->Caption(), u"Host"_s);
     QCOMPARE(w.frame->geometry(), w.host.rect());
     QCOMPARE(w.frame->objectName(), u"ruZuvoz1"_s);
+    // The caption follows the host's.
+    w.host.setWindowTitle(u"Renamed"_s);
+    QCOMPARE(w.frame->Caption(), u"Renamed"_s);
 }
 
 void TestFrameProperties::loadingNothingGivesTheDefaults() {
@@ -181,17 +184,19 @@ void TestFrameProperties::shippedSettings() {
     QFETCH(int, theme);
     QFETCH(int, style);
     QFETCH(OleColor, dark);
-    const PropertyStore store = frame::shippedSettings(window);
-    QVERIFY(store.contains(u"_extentx"_s));
-    Window w;
-    w.frame->Load(store);
-    QCOMPARE(w.frame->ThemeColor(), theme);
-    QCOMPARE(w.frame->Style(), style);
-    QCOMPARE(w.frame->ColorDark(), dark);
-    QVERIFY(w.frame->CloseButton());
-    QCOMPARE(w.frame->CustomBackColor(), RGB(236, 233, 216));
-    QCOMPARE(w.frame->BackColorStyle(), qint32(bcSystem));
-    QCOMPARE(w.frame->BackColor(), SystemButtonFace);
+    QVERIFY(frame::shippedSettings(window).contains(u"_extentx"_s));
+    QWidget host;
+    host.resize(360, 193);
+    ruZuvoz *worn = wearShippedFrame(&host, window);
+    QCOMPARE(worn->parentWidget(), &host);
+    QCOMPARE(worn->ThemeColor(), theme);
+    QCOMPARE(worn->Style(), style);
+    QCOMPARE(worn->ColorDark(), dark);
+    QVERIFY(worn->CloseButton());
+    QCOMPARE(worn->CustomBackColor(), RGB(236, 233, 216));
+    QCOMPARE(worn->BackColorStyle(), qint32(bcSystem));
+    QCOMPARE(worn->BackColor(), SystemButtonFace);
+    QCOMPARE(pixel(worn->image(), 180, 150), m_facts->buttonFace);
 }
 
 void TestFrameProperties::fixedThemes_data() {

@@ -1,7 +1,7 @@
 // The routing table of subclassed windows, without windows; and the event-to-message table.
+#include "frame/messagerouter.h"
+#include "frame/subclasstable.h"
 #include "framehelpers.h"
-#include "messagerouter.h"
-#include "subclasstable.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The title bar in its four styles, the caption-button layout, glyphs, hit test and trimming.
+#include "frame/ruzuvoz.h"
+#include "frame/units.h"
 #include "framehelpers.h"
-#include "ruzuvoz.h"
-#include "units.h"
 
 #include <QAction>
 #include <QFontMetrics>

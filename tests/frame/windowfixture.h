@@ -3,9 +3,9 @@
 // A shown, frameless host wearing the frame, with two contained controls, for driving the
 // frame with synthetic mouse and key events.
 
+#include "frame/resizegrip.h"
+#include "frame/ruzuvoz.h"
 #include "framehelpers.h"
-#include "resizegrip.h"
-#include "ruzuvoz.h"
 
 #include <QApplication>
 #include <QLabel>
