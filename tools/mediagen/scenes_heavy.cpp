@@ -89,7 +89,14 @@ void longDescent(QPainter &p) {
     p.setPen(Qt::NoPen);
     drawCentredText(p, QRectF(380, 30, 94, 34), u"避险车道 ➚"_s, cjkFont(15, true), Qt::white);
     p.fillRect(QRectF(424, 64, 5, 40), QColor(0x8a, 0x8e, 0x92));
-    signOnPost(p, "sign_steep_descent.png", QPointF(28, 160), 48);
+    signOnPost(p, "sign_steep_descent.png", QPointF(34, 166), 48);
+    p.fillRect(QRectF(8, 122, 52, 18), Qt::white);
+    p.setPen(QPen(QColor(0x1c, 0x1c, 0x1c), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(9.5, 123.5, 49, 15));
+    p.setPen(Qt::NoPen);
+    drawCentredText(p, QRectF(8, 122, 52, 18), u"连续下坡"_s, cjkFont(11, true),
+                    QColor(0x1c, 0x1c, 0x1c));
     side::carRear(p, road.at(0.66, 0.45), 44, QColor(0xd3, 0x54, 0x00),
                   side::Lamps{side::Beam::Off, false, true, false, true});
 }
@@ -156,11 +163,20 @@ void mountainCurve(QPainter &p) {
                       ahead = centre(qMin(1.0, t + 0.01)) - centre(qMax(0.0, t - 0.01));
         const qreal len = std::hypot(ahead.x(), ahead.y());
         const QPointF normal(-ahead.y() / len, ahead.x() / len);
-        const qreal half = (340 * (1 - t) + 26 * t) / 2;
+        const qreal half = 175 * std::pow(1 - t, 2.2) + 12;
         leftEdge << c - normal * half;
         rightEdge << c + normal * half;
         centreLine << c;
     }
+    // Beyond the outer edge the ground drops into a hazy valley.
+    QPolygonF valley = rightEdge;
+    valley << QPointF(480, 210) << QPointF(480, 96);
+    QLinearGradient haze(0, 96, 0, 210);
+    haze.setColorAt(0, QColor(0xa8, 0xbc, 0xc0));
+    haze.setColorAt(1, QColor(0x6f, 0x94, 0x62));
+    p.setPen(Qt::NoPen);
+    p.setBrush(haze);
+    p.drawPolygon(valley);
     QPolygonF band = leftEdge;
     for (auto it = rightEdge.crbegin(); it != rightEdge.crend(); ++it)
         band << *it;
@@ -172,7 +188,30 @@ void mountainCurve(QPainter &p) {
     p.setPen(QPen(QColor(0xf0, 0xf0, 0xea), 2));
     p.drawPolyline(leftEdge);
     p.drawPolyline(rightEdge);
+    // Guard rail along the drop, posts shrinking with distance.
+    for (int i = 0; i + 3 <= 54; i += 3) {
+        const qreal near = 1 - i / 60.0;
+        const QPointF a = rightEdge[i] + QPointF(6 * near, 0),
+                      b = rightEdge[i + 3] + QPointF(6 * near, 0);
+        p.setPen(QPen(QColor(0x70, 0x74, 0x78), 2 * near + 0.5));
+        p.drawLine(a, a - QPointF(0, 12 * near));
+        p.setPen(QPen(QColor(0xdc, 0xe0, 0xe4), 3 * near + 0.6));
+        p.drawLine(a - QPointF(0, 10 * near), b - QPointF(0, 10 * (1 - (i + 3) / 60.0)));
+    }
     p.setPen(Qt::NoPen);
+    // An oncoming lorry only half shows round the rock: the bend hides what comes.
+    side::carFront(p, (centreLine[38] + leftEdge[38]) / 2 + QPointF(4, 0), 30,
+                   QColor(0xd3, 0x54, 0x00), side::Lamps{side::Beam::Low});
+    // A wide-angle mirror on the outside of the bend.
+    const QPointF mirrorFoot = rightEdge[26] + QPointF(14, 4);
+    p.fillRect(QRectF(mirrorFoot.x() - 1.5, mirrorFoot.y() - 44, 3, 44), QColor(0x8a, 0x8e, 0x92));
+    p.setBrush(QColor(0xf0, 0x7a, 0x1a));
+    p.drawEllipse(mirrorFoot - QPointF(0, 52), 14, 16);
+    QRadialGradient glass(mirrorFoot - QPointF(4, 56), 14);
+    glass.setColorAt(0, QColor(0xf4, 0xfa, 0xff));
+    glass.setColorAt(1, QColor(0x8c, 0xa6, 0xbc));
+    p.setBrush(glass);
+    p.drawEllipse(mirrorFoot - QPointF(0, 52), 11, 13);
     QPainterPath rock;
     rock.moveTo(0, 210);
     rock.lineTo(0, 20);

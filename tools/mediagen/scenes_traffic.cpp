@@ -256,18 +256,24 @@ void firstAid(QPainter &p) {
     side::carSide(p, QPointF(410, 140), 120, QColor(0xee, 0xee, 0xee), false,
                   side::Lamps{side::Beam::Off, false, false, true, false});
     warningTriangleOnRoad(p, QPointF(50, 142), 16);
-    // The casualty lies on a blanket, feet to the right; the wound on the shin is pressed.
+    // The casualty lies on a blanket, feet to the right; the first-aider kneels behind and
+    // presses a pad on the wound of the shin.
     p.fillRect(QRectF(160, 188, 190, 8), QColor(0x3a, 0x6e, 0xa8));
+    kneeler(p, QPointF(254, 196), 110, QColor(0x34, 0x98, 0xdb));
     p.save();
     p.translate(336, 186);
     p.rotate(-90);
     side::person(p, QPointF(0, 0), 150, QColor(0x2e, 0x8b, 0x57), 0.0, true);
     p.restore();
     p.setBrush(QColor(0xc0, 0x1e, 0x1e));
-    p.drawEllipse(QPointF(302, 190), 9, 4);
-    kneeler(p, QPointF(254, 204), 110, QColor(0x34, 0x98, 0xdb));
+    p.drawEllipse(QPointF(302, 186), 8, 3.5);
     p.setBrush(QColor(0xf4, 0xf4, 0xf4));
-    p.drawRoundedRect(QRectF(290, 178, 22, 9), 3, 3);
+    p.drawRoundedRect(QRectF(292, 176, 20, 9), 3, 3);
+    p.setPen(QPen(QColor(0x34, 0x98, 0xdb).darker(115), 7, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(290, 170), QPointF(300, 178));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xf1, 0xc2, 0x9b));
+    p.drawEllipse(QPointF(301, 178), 4.5, 3.5);
     side::person(p, QPointF(110, 200), 86, QColor(0xe6, 0x7e, 0x22), 0, true);
     p.setBrush(QColor(0x20, 0x20, 0x20));
     p.drawRoundedRect(QRectF(118, 122, 6, 11), 1.5, 1.5);
