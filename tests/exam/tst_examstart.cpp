@@ -3,6 +3,7 @@
 #include "examharness.h"
 
 #include <QLineEdit>
+#include <QRegularExpression>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace exam;
