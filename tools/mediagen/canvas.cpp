@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QLinearGradient>
 #include <QPainterPath>
 
@@ -35,6 +36,15 @@ QFont signFont(qreal pixelSize) {
     font.setPixelSize(qMax(1, qRound(pixelSize)));
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
+}
+
+bool fontsInstalled(QString *missing) {
+    for (const QFont &font : {cjkFont(20), signFont(20)})
+        if (QFontInfo(font).family() != font.family()) {
+            *missing = font.family();
+            return false;
+        }
+    return true;
 }
 
 void drawCentredText(QPainter &p, const QRectF &box, const QString &text, const QFont &font,

@@ -22,6 +22,10 @@ QFont cjkFont(qreal pixelSize, bool bold = false);
 // A condensed bold sans for the digits and letters on signs and lamps.
 QFont signFont(qreal pixelSize);
 
+// True when both fonts above are the installed families and not stand-ins; otherwise names
+// the missing family in missing.
+bool fontsInstalled(QString *missing);
+
 // Text centred in a rectangle, in one colour.
 void drawCentredText(QPainter &p, const QRectF &box, const QString &text, const QFont &font,
                      const QColor &colour);

@@ -1,6 +1,6 @@
 // Renders the catalogue's clips frame by frame and encodes them with ffmpeg as looping,
 // video-only WebM (VP8) files in editions/media/clips.
-#include "canvas.h"
+#include "clip_frames.h"
 #include "drawers.h"
 #include "outputs.h"
 #include "webm_probe.h"
@@ -21,40 +21,12 @@ namespace mediagen {
 
 namespace {
 
-std::vector<ClipDrawer> allClips() {
-    std::vector<ClipDrawer> all;
-    for (auto table : {roadClips, sceneClips, heavyClips}) {
-        const auto part = table();
-        all.insert(all.end(), part.begin(), part.end());
-    }
-    return all;
-}
-
-QImage renderFrame(const ClipDrawer &clip, double t) {
-    QImage frame(kClipSize, QImage::Format_RGB32);
-    frame.fill(Qt::black);
-    QPainter p(&frame);
-    prepare(p);
-    clip.paint(p, t);
-    return frame;
-}
-
-// Writes frame_0000.png ... into folder; the tail blends towards the first frame.
+// Writes frame_0000.png ... into folder.
 bool renderFrames(const ClipDrawer &clip, const QString &folder) {
-    const int count = int(std::lround(clip.seconds * kClipFps));
-    const int fadeFrames = int(std::lround(clip.fadeSeconds * kClipFps));
-    const QImage first = renderFrame(clip, 0);
-    for (int i = 0; i < count; ++i) {
-        QImage frame = i == 0 ? first : renderFrame(clip, double(i) / count);
-        const int intoFade = i - (count - fadeFrames);
-        if (fadeFrames > 0 && intoFade >= 0) {
-            QPainter p(&frame);
-            p.setOpacity(double(intoFade + 1) / (fadeFrames + 1));
-            p.drawImage(0, 0, first);
-        }
-        if (!frame.save(u"%1/frame_%2.png"_s.arg(folder).arg(i, 4, 10, QChar(u'0'))))
+    const ClipFrames frames(clip);
+    for (int i = 0; i < frames.count(); ++i)
+        if (!frames.frame(i).save(u"%1/frame_%2.png"_s.arg(folder).arg(i, 4, 10, QChar(u'0'))))
             return false;
-    }
     return true;
 }
 

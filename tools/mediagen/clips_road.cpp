@@ -226,10 +226,11 @@ void nightMeeting(QPainter &p, double t) {
     solidLine(p, 34, 0, 496, 3, QColor(0x70, 0x70, 0x6c));
     solidLine(p, 186, 0, 496, 3, QColor(0x70, 0x70, 0x6c));
     dashedLine(p, 110, 0, 496, 40, 50, 3, QColor(0x8a, 0x74, 0x20));
-    const double ours = lerp(-80, 576, t), theirs = lerp(576, -80, t);
+    // Both start and end so far out that not even their beams reach the picture.
+    const double ours = lerp(-330, 826, t), theirs = lerp(826, -330, t);
     const double gap = theirs - ours;
     // High beams only while the road ahead is clear; dipped from 150 m before meeting.
-    const Beam beam = (gap > 240 || gap < -50) ? Beam::High : Beam::Low;
+    const Beam beam = (gap > 420 || gap < -60) ? Beam::High : Beam::Low;
     car(p, QPointF(ours, 150), 0, QColor(0x2e, 0x6d, 0xb4), Lights{beam});
     car(p, QPointF(theirs, 70), 180, QColor(0x7f, 0x8c, 0x8d), Lights{beam});
 }

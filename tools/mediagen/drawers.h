@@ -1,6 +1,7 @@
 // The tables of everything the generator draws, one table per concern.
 #pragma once
 
+#include <QImage>
 #include <QPainter>
 #include <QSize>
 
@@ -42,6 +43,13 @@ std::vector<PictureDrawer> heavyVehicleScenes();
 std::vector<ClipDrawer> roadClips();
 std::vector<ClipDrawer> sceneClips();
 std::vector<ClipDrawer> heavyClips();
+
+// Every drawing of the catalogue, table by table.
+std::vector<PictureDrawer> allPictures();
+std::vector<ClipDrawer> allClips();
+
+// The picture a drawer paints on a transparent canvas of its size.
+QImage drawPicture(const PictureDrawer &drawer);
 
 // Paints the catalogue picture of that name (a sign or a lamp) scaled into box.
 void paintPicture(QPainter &p, const char *name, const QRectF &box);

@@ -1,5 +1,6 @@
 // safedrive-mediagen <repo-root> [pictures] [clips] [assets] [artwork]
 // Draws every picture, clip, button and start page from code into the repository.
+#include "canvas.h"
 #include "catalogue.h"
 #include "outputs.h"
 
@@ -25,6 +26,11 @@ int main(int argc, char *argv[]) {
         args.isEmpty() ? QStringList{u"pictures"_s, u"clips"_s, u"assets"_s, u"artwork"_s} : args;
 
     QString error;
+    // A stand-in font would draw boxes or the wrong shapes on every sign and button.
+    if (!mediagen::fontsInstalled(&error)) {
+        err << "font not installed: " << error << " (fonts-wqy-microhei, fonts-dejavu-core)\n";
+        return 1;
+    }
     const auto catalogue =
         mediagen::readCatalogue(root + u"/tools/mediagen/catalogue.txt"_s, &error);
     if (catalogue.empty()) {

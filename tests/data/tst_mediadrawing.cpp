@@ -1,0 +1,111 @@
+// The drawings themselves: one drawing per catalogue name, committed pictures that match
+// what the code draws now, and clips whose last frame leads back into the first.
+#include "catalogue.h"
+#include "clip_frames.h"
+#include "drawers.h"
+
+#include <QImage>
+#include <QSet>
+#include <QTest>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString kSourceDir = QStringLiteral(SAFEDRIVE_SOURCE_DIR);
+
+// Mean absolute difference per colour channel, 0 to 255; images of one size.
+double meanDifference(const QImage &a, const QImage &b) {
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32),
+                 y = b.convertToFormat(QImage::Format_ARGB32);
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
+        const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
+        for (int col = 0; col < x.width(); ++col)
+            sum +=
+                std::abs(qRed(p[col]) - qRed(q[col])) + std::abs(qGreen(p[col]) - qGreen(q[col])) +
+                std::abs(qBlue(p[col]) - qBlue(q[col])) + std::abs(qAlpha(p[col]) - qAlpha(q[col]));
+    }
+    return sum / (4.0 * x.width() * x.height());
+}
+
+QSet<QString> catalogueNames(const QString &kind) {
+    QString error;
+    const auto names = mediagen::namesOfKind(
+        mediagen::readCatalogue(kSourceDir + u"/tools/mediagen/catalogue.txt"_s, &error), kind);
+    return QSet<QString>(names.cbegin(), names.cend());
+}
+
+template <typename Drawer>
+QSet<QString> drawnNames(const std::vector<Drawer> &drawers, bool *unique) {
+    QSet<QString> names;
+    for (const auto &drawer : drawers)
+        names.insert(QString::fromLatin1(drawer.name));
+    *unique = names.size() == qsizetype(drawers.size());
+    return names;
+}
+
+} // namespace
+
+class TestMediaDrawing : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyCatalogueNameHasOneDrawing() {
+        bool unique = false;
+        const QSet<QString> pictures = drawnNames(mediagen::allPictures(), &unique);
+        QVERIFY(unique);
+        QCOMPARE(pictures, catalogueNames(u"picture"_s));
+        const QSet<QString> clips = drawnNames(mediagen::allClips(), &unique);
+        QVERIFY(unique);
+        QCOMPARE(clips, catalogueNames(u"clip"_s));
+    }
+
+    void committedPictureIsCurrent_data() {
+        QTest::addColumn<int>("index");
+        const auto drawers = mediagen::allPictures();
+        for (int i = 0; i < int(drawers.size()); ++i)
+            QTest::newRow(drawers[i].name) << i;
+    }
+    void committedPictureIsCurrent() {
+        QFETCH(int, index);
+        const auto drawer = mediagen::allPictures()[index];
+        const QImage drawn = mediagen::drawPicture(drawer);
+        const QImage committed(kSourceDir + u"/editions/media/pictures/"_s +
+                               QLatin1String(drawer.name));
+        QCOMPARE(committed.size(), drawn.size());
+        // Font rasterising may differ a little between machines; a changed drawing differs a lot.
+        const double difference = meanDifference(drawn, committed);
+        QVERIFY2(difference < 1.5,
+                 qPrintable(u"regenerate with make media (difference %1)"_s.arg(difference)));
+    }
+
+    void clipLoopsWithoutAJump_data() {
+        QTest::addColumn<int>("index");
+        const auto clips = mediagen::allClips();
+        for (int i = 0; i < int(clips.size()); ++i)
+            QTest::newRow(clips[i].name) << i;
+    }
+    void clipLoopsWithoutAJump() {
+        QFETCH(int, index);
+        const auto clip = mediagen::allClips()[index];
+        QVERIFY(clip.seconds >= 2 && clip.seconds <= 6);
+        const mediagen::ClipFrames frames(clip);
+        const int n = frames.count();
+        // The step from the last frame back to the first is measured against ordinary steps.
+        double largestStep = 0;
+        for (int i : {0, n / 4, n / 2, 3 * n / 4})
+            largestStep =
+                std::max(largestStep, meanDifference(frames.frame(i), frames.frame(i + 1)));
+        QVERIFY2(largestStep > 0.05, "the clip does not move");
+        const double seam = meanDifference(frames.frame(n - 1), frames.frame(0));
+        QVERIFY2(seam <= 2 * largestStep + 0.5,
+                 qPrintable(u"seam %1 against steps of %2"_s.arg(seam).arg(largestStep)));
+    }
+};
+
+QTEST_MAIN(TestMediaDrawing)
+#include "tst_mediadrawing.moc"
