@@ -1,6 +1,7 @@
 #include "keysetrows.h"
 
 #include "error.h"
+#include "utf8.h"
 
 #include <QHash>
 
@@ -58,7 +59,7 @@ QVariant KeysetRows::field(int position, int column) {
     case SQLITE_FLOAT:
         return std::bit_cast<double>(cell.value);
     default:
-        return QString::fromUtf8(m_text.data() + cell.value, cell.length);
+        return fromUtf8(m_text.data() + cell.value, cell.length);
     }
 }
 
@@ -119,17 +120,16 @@ void KeysetRows::readBlock(int start) {
         Cell *record = m_cells.data() + *offset * columns;
         for (int c = 0; c < columns; ++c) {
             Cell &cell = record[c];
-            const int column = c + 1;
-            cell.type = quint8(records.columnType(column));
-            if (cell.type == SQLITE_INTEGER) {
-                cell.value = records.columnInt64(column);
-            } else if (cell.type == SQLITE_FLOAT) {
-                cell.value = std::bit_cast<qint64>(records.columnDouble(column));
-            } else if (cell.type != SQLITE_NULL) {
-                const QByteArrayView text = records.columnBytes(column);
+            const sqlite::Statement::RawValue raw = records.columnRaw(c + 1);
+            cell.type = quint8(raw.type);
+            if (raw.type == SQLITE_INTEGER) {
+                cell.value = raw.integer;
+            } else if (raw.type == SQLITE_FLOAT) {
+                cell.value = std::bit_cast<qint64>(raw.real);
+            } else if (raw.type != SQLITE_NULL) {
                 cell.value = qint64(m_text.size());
-                cell.length = quint32(text.size());
-                m_text.insert(m_text.end(), text.begin(), text.end());
+                cell.length = quint32(raw.bytes.size());
+                m_text.insert(m_text.end(), raw.bytes.begin(), raw.bytes.end());
             }
         }
     }

@@ -1,6 +1,7 @@
 #include "sqlite.h"
 
 #include "error.h"
+#include "utf8.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -127,28 +128,28 @@ QVariant Statement::column(int column) const {
     case SQLITE_FLOAT:
         return sqlite3_column_double(m_stmt, column);
     default:
-        return QString::fromUtf8(
-            reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column)),
-            sqlite3_column_bytes(m_stmt, column));
+        return fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column)),
+                        sqlite3_column_bytes(m_stmt, column));
     }
-}
-
-int Statement::columnType(int column) const {
-    return sqlite3_column_type(m_stmt, column);
 }
 
 qint64 Statement::columnInt64(int column) const {
     return sqlite3_column_int64(m_stmt, column);
 }
 
-double Statement::columnDouble(int column) const {
-    return sqlite3_column_double(m_stmt, column);
-}
-
-QByteArrayView Statement::columnBytes(int column) const {
-    // sqlite3_column_blob gives text unconverted (UTF-8 here) as well as blobs.
-    const void *data = sqlite3_column_blob(m_stmt, column);
-    return {static_cast<const char *>(data), sqlite3_column_bytes(m_stmt, column)};
+Statement::RawValue Statement::columnRaw(int column) const {
+    sqlite3_value *value = sqlite3_column_value(m_stmt, column);
+    RawValue raw{sqlite3_value_type(value), 0, 0, {}};
+    if (raw.type == SQLITE_INTEGER) {
+        raw.integer = sqlite3_value_int64(value);
+    } else if (raw.type == SQLITE_FLOAT) {
+        raw.real = sqlite3_value_double(value);
+    } else if (raw.type != SQLITE_NULL) {
+        // sqlite3_value_blob gives text unconverted (UTF-8 here) as well as blobs.
+        const void *data = sqlite3_value_blob(value);
+        raw.bytes = {static_cast<const char *>(data), sqlite3_value_bytes(value)};
+    }
+    return raw;
 }
 
 void Statement::fail(int code) const {

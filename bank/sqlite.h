@@ -51,13 +51,15 @@ public:
     QString columnName(int column) const;
     // An invalid QVariant for Null, qint64 for integers, double for reals, QString for text.
     QVariant column(int column) const;
-    // The raw value, for readers that keep it without converting it: the type is one of
-    // sqlite3's SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT, SQLITE_BLOB, SQLITE_NULL; text
-    // is UTF-8 and stays valid until the next step or reset.
-    int columnType(int column) const;
     qint64 columnInt64(int column) const;
-    double columnDouble(int column) const;
-    QByteArrayView columnBytes(int column) const;
+    // The value as SQLite holds it, for readers that keep it without converting it.
+    struct RawValue {
+        int type;             // SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT, SQLITE_BLOB, SQLITE_NULL
+        qint64 integer;       // for SQLITE_INTEGER
+        double real;          // for SQLITE_FLOAT
+        QByteArrayView bytes; // text (UTF-8) or blob, valid until the next step or reset
+    };
+    RawValue columnRaw(int column) const;
 
 private:
     [[noreturn]] void fail(int code) const;

@@ -115,8 +115,8 @@ int main(int argc, char *argv[]) {
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;
-    measure(dir.path(), 1500, 41);
-    measure(dir.path(), 15000, 15);
-    measure(dir.path(), 150000, 5);
+    measure(dir.path(), 1500, 61);
+    measure(dir.path(), 15000, 21);
+    measure(dir.path(), 150000, 7);
     return g_sink < 0;
 }
