@@ -1,7 +1,5 @@
 #include "frame/shippedsettings.h"
 
-#include "frame/ruzuvoz.h"
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace frame {

@@ -1,12 +1,9 @@
 #pragma once
 
 #include "frame/propertystore.h"
-
-class QWidget;
+#include "frame/ruzuvoz.h"
 
 namespace frame {
-
-class ruZuvoz;
 
 // The program's windows that wear the frame.
 enum class ShippedWindow { FormMain, DlgMsg };

@@ -4,7 +4,10 @@
 #include "framehelpers.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -64,6 +67,7 @@ private slots:
     void backColourFollowsItsStyle_data();
     void backColourFollowsItsStyle();
     void untranslatableColourIsStoredAsMinusOne();
+    void changeAllBackgroundsRecoloursTheHostsControls();
 
 private:
     std::unique_ptr<ScriptedFacts> m_facts;
@@ -361,6 +365,25 @@ void TestFrameProperties::untranslatableColourIsStoredAsMinusOne() {
     Window w;
     w.frame->setColorTo(static_cast<OleColor>(0x80000063));
     QCOMPARE(w.frame->ColorTo(), OleColor(-1));
+}
+
+void TestFrameProperties::changeAllBackgroundsRecoloursTheHostsControls() {
+    Window w;
+    auto *label = new QLabel(u"Label"_s, w.frame);
+    auto *button = new QPushButton(u"Button"_s, w.frame);
+    auto *edit = new QLineEdit(w.frame); // on the window background: left alone
+    const QColor editBase = edit->palette().color(QPalette::Base);
+    w.frame->Load(PropertyStore::fromVariantMap({{u"backcolorstyle"_s, bcCustom},
+                                                 {u"custombackcolor"_s, 0x00D8E9EC},
+                                                 {u"changeallbackgrounds"_s, true}}));
+    w.frame->Refresh();
+    const QColor custom(236, 233, 216);
+    QCOMPARE(label->palette().color(QPalette::Window), custom);
+    QVERIFY(label->autoFillBackground());
+    QCOMPARE(button->palette().color(QPalette::Button), custom);
+    QCOMPARE(edit->palette().color(QPalette::Base), editBase);
+    QVERIFY(!edit->autoFillBackground());
+    QCOMPARE(pixel(w.frame->image(), 150, 150), RGB(236, 233, 216));
 }
 
 QTEST_MAIN(TestFrameProperties)
