@@ -8,10 +8,10 @@
 #include <QFile>
 #include <QLinearGradient>
 #include <QPainterPath>
-#include <QRadialGradient>
 #include <QTextStream>
 
 #include <cmath>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 

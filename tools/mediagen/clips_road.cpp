@@ -9,6 +9,8 @@
 #include <QRadialGradient>
 #include <QtMath>
 
+#include <tuple>
+
 namespace mediagen {
 
 namespace {

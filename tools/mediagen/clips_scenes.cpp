@@ -85,8 +85,8 @@ void schoolBus(QPainter &p, double t) {
         if (t < start)
             continue;
         p.setOpacity(ease(start, start + 0.05, t));
-        person(p, QPointF(396 + (t - start) * 260, 204), 42 + (i % 2) * 4, shirts[i],
-               t * 10 + i * 0.3);
+        pupil(p, QPointF(396 + (t - start) * 260, 206), 48 + (i % 2) * 4, shirts[i],
+              t * 10 + i * 0.3);
         p.setOpacity(1);
     }
     const double u = clamp01(t / 0.35);

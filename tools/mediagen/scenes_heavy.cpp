@@ -10,6 +10,8 @@
 #include <QRadialGradient>
 #include <QtMath>
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace mediagen {

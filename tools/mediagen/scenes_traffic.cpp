@@ -57,8 +57,8 @@ void schoolBusStop(QPainter &p) {
     const QColor shirts[] = {QColor(0xe7, 0x4c, 0x3c), QColor(0x34, 0x98, 0xdb),
                              QColor(0x27, 0xae, 0x60)};
     for (int i = 0; i < 3; ++i)
-        side::person(p, QPointF(372 + i * 26, 200 - i * 4), 40 + (i % 2) * 4, shirts[i],
-                     0.2 + i * 0.3, false);
+        side::pupil(p, QPointF(372 + i * 28, 202 - i * 4), 46 + (i % 2) * 4, shirts[i],
+                    0.2 + i * 0.3, false);
     side::person(p, QPointF(460, 204), 62, QColor(0xf3, 0x9c, 0x12), 0, false);
 }
 

@@ -8,6 +8,8 @@
 #include <QRegion>
 #include <QtMath>
 
+#include <tuple>
+
 namespace mediagen {
 
 namespace {

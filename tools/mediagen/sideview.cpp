@@ -354,32 +354,57 @@ void busSide(QPainter &p, QPointF base, qreal L, const QColor &body, bool school
     p.restore();
 }
 
-void person(QPainter &p, QPointF feet, qreal h, const QColor &shirt, qreal stride,
-            bool facingRight) {
+namespace {
+
+// A walking figure in flat style; a child has a larger head, shorter legs and a school bag.
+void figure(QPainter &p, QPointF feet, qreal h, const QColor &shirt, qreal stride, bool facingRight,
+            bool child) {
     p.save();
     p.translate(feet);
     if (!facingRight)
         p.scale(-1, 1);
     const qreal swing = std::sin(stride * 2 * M_PI) * 0.35;
-    const QPointF hip(0, -h * 0.47), shoulder(h * 0.02, -h * 0.78);
+    const qreal hipY = child ? 0.43 : 0.47, headR = child ? 0.1 : 0.075;
+    const QPointF hip(0, -h * hipY), shoulder(h * 0.02, -h * (child ? 0.74 : 0.78));
     const QColor trousers(0x34, 0x3d, 0x52);
     const auto limb = [&](QPointF from, qreal angle, qreal length, const QColor &c, qreal width) {
         p.setPen(QPen(c, width, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(from, from + QPointF(std::sin(angle), std::cos(angle)) * length);
     };
-    limb(hip, -swing, h * 0.46, trousers.darker(115), h * 0.1);
-    limb(shoulder, swing * 0.8, h * 0.34, shirt.darker(120), h * 0.075);
-    limb(hip, swing, h * 0.46, trousers, h * 0.1);
+    limb(hip, -swing, h * (hipY - 0.02), trousers.darker(115), h * 0.1);
+    limb(shoulder, swing * 0.8, h * 0.32, shirt.darker(120), h * 0.08);
+    limb(hip, swing, h * (hipY - 0.02), trousers, h * 0.1);
     p.setPen(Qt::NoPen);
+    if (child) {
+        p.setBrush(QColor(0xc0, 0x39, 0x2b).darker(110));
+        p.drawRoundedRect(QRectF(-h * 0.2, -h * 0.76, h * 0.14, h * 0.26), h * 0.04, h * 0.04);
+    }
     p.setBrush(shirt);
-    p.drawRoundedRect(QRectF(-h * 0.075, -h * 0.82, h * 0.17, h * 0.38), h * 0.06, h * 0.06);
-    limb(shoulder, -swing * 0.8, h * 0.34, shirt, h * 0.075);
+    const qreal top = shoulder.y() - h * 0.04;
+    p.drawRoundedRect(QRectF(-h * 0.085, top, h * 0.19, -top - h * (hipY - 0.03)), h * 0.06,
+                      h * 0.06);
+    limb(shoulder, -swing * 0.8, h * 0.32, shirt, h * 0.08);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xf1, 0xc2, 0x9b));
-    p.drawEllipse(QPointF(h * 0.02, -h * 0.9), h * 0.075, h * 0.085);
+    const QPointF head(h * 0.02, top - h * headR * 1.05);
+    p.drawEllipse(head, h * headR, h * headR * 1.12);
     p.setBrush(QColor(0x2b, 0x21, 0x1b));
-    p.drawChord(QRectF(-h * 0.06, -h * 0.99, h * 0.16, h * 0.13), 0, 180 * 16);
+    p.drawChord(QRectF(head.x() - h * headR * 1.05, head.y() - h * headR * 1.2, h * headR * 2.1,
+                       h * headR * 1.7),
+                0, 180 * 16);
     p.restore();
+}
+
+} // namespace
+
+void person(QPainter &p, QPointF feet, qreal h, const QColor &shirt, qreal stride,
+            bool facingRight) {
+    figure(p, feet, h, shirt, stride, facingRight, false);
+}
+
+void pupil(QPainter &p, QPointF feet, qreal h, const QColor &shirt, qreal stride,
+           bool facingRight) {
+    figure(p, feet, h, shirt, stride, facingRight, true);
 }
 
 } // namespace mediagen::side

@@ -56,5 +56,8 @@ void busSide(QPainter &p, QPointF base, qreal length, const QColor &body, bool s
 // A person standing or walking at feet, height tall; stride 0..1 animates the legs.
 void person(QPainter &p, QPointF feet, qreal height, const QColor &shirt, qreal stride = 0,
             bool facingRight = true);
+// A schoolchild with a school bag, drawn like person().
+void pupil(QPainter &p, QPointF feet, qreal height, const QColor &shirt, qreal stride = 0,
+           bool facingRight = true);
 
 } // namespace mediagen::side
