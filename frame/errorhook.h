@@ -53,9 +53,7 @@ template <typename Body> void ignoringErrors(Body &&body) {
 // The error numbers the frame raises itself.
 namespace errors {
 inline constexpr int DivisionByZero = 11;
-inline constexpr int InvalidProcedureCall = 5;
 inline constexpr int NoSuchElement = 340;
-inline constexpr int ElementInUse = 360;
 } // namespace errors
 
 } // namespace frame

@@ -9,7 +9,6 @@ namespace frame {
 using OleColor = qint32;
 
 inline constexpr OleColor SystemButtonFace = static_cast<OleColor>(0x8000000F);
-inline constexpr OleColor SystemWindowBackground = static_cast<OleColor>(0x80000005);
 inline constexpr OleColor White = 0x00FFFFFF;
 
 constexpr OleColor RGB(int red, int green, int blue) {
@@ -24,10 +23,6 @@ constexpr int greenOf(OleColor c) {
 }
 constexpr int blueOf(OleColor c) {
     return (c / 65536) & 0xFF;
-}
-
-constexpr bool isSystemColour(OleColor c) {
-    return (static_cast<quint32>(c) & 0x80000000u) != 0;
 }
 
 // For painting a plain (already translated) colour.

@@ -68,6 +68,8 @@ ruZuvoz::ruZuvoz(QWidget *host)
 
 ruZuvoz::~ruZuvoz() {
     ignoringErrors([&] { m_Subclass->Subclass_StopAll(); });
+    // No routed message may reach the table once it is gone.
+    delete m_Router;
 }
 
 void ruZuvoz::Load(const PropertyStore &store) {

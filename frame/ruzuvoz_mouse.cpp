@@ -27,6 +27,8 @@ constexpr int MinimumBelowTitle = 15;
 } // namespace
 
 void ruZuvoz::mousePressEvent(QMouseEvent *event) {
+    // A platform move may have ended without a release reaching the frame.
+    m_Services->endMove();
     m_pressGlobal = event->globalPosition();
     m_pressOverButtons = overCaptionButtonArea(float(event->position().x()));
     UserControl_MouseDown(buttonNumber(event->button()), shiftNumber(event->modifiers()),

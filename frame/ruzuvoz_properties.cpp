@@ -187,8 +187,9 @@ void ruZuvoz::applyBackColorByStyle() {
     }
 }
 
-// Gives the back colour to the host's controls, except those on the window background and
-// the two grips; a button is made to paint its background so that the colour shows.
+// Gives the back colour to the host's controls, except the two grips and those whose back colour
+// is the system window background (text fields and lists, painted in the palette's Base role);
+// each is made to paint its background so that the colour shows.
 void ruZuvoz::recolourHostControls(OleColor colour) {
     const QColor back = toQColor(colour);
     const auto controls = m_Form->findChildren<QWidget *>();

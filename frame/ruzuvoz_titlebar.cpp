@@ -271,6 +271,8 @@ void ruZuvoz::PaintCaptionBtns(qint16 index) {
         if (index == -1) {
             DrawCaptionBtns(false, m_ColorDark, -1);
             setPointer(mpDefault);
+            // Nothing is drawn hot now, so the next move over a button lights it again.
+            m_HotBtn = -1;
             return;
         }
         for (qint16 i = 0; i < 3; ++i) {

@@ -53,6 +53,8 @@ private slots:
     void gripsStopAtTheMinimumSize();
     void fixedBorderNeverResizes();
     void maximisedFrameIsInert();
+    void buttonLightsAgainAfterTheStateChange();
+    void platformMoveStartsAgainOnTheNextPress();
     void maximiseThenRestoreReturnsToTheLastMouseMove();
     void platformMaximisedHostStaysWhereItIs();
     void doubleClickTogglesOnlyWithMaximiseButton_data();
@@ -255,7 +257,6 @@ void TestFrameWindow::maximisedFrameIsInert() {
     const QRect work = w.host->screen()->availableGeometry();
     QCOMPARE(w.host->geometry(), work);
     QCOMPARE(w.frame->geometry(), QRect(QPoint(0, 0), work.size()));
-    QCOMPARE(w.frame->captionButton(1).ToolTip, u"还原"_s);
     // The title does not drag.
     w.drag(w.frame, QPoint(60, 10), QPoint(100, 40));
     QCOMPARE(w.host->geometry(), work);
@@ -269,6 +270,33 @@ void TestFrameWindow::maximisedFrameIsInert() {
     // Hovering still lights the buttons.
     hover(w.frame, w.buttonCentre(2));
     QCOMPARE(w.frame->HotBtn(), qint16(2));
+}
+
+void TestFrameWindow::buttonLightsAgainAfterTheStateChange() {
+    FramedWindow w;
+    QVERIFY(w.show());
+    w.click(w.buttonCentre(1));
+    QTRY_COMPARE(w.frame->size(), w.host->screen()->availableGeometry().size());
+    // The repaint drew every button normal; the mouse, still over the button, lights it.
+    hover(w.frame, w.buttonCentre(1));
+    QCOMPARE(w.frame->HotBtn(), qint16(1));
+    QCOMPARE(w.frame->captionButton(1).State, -1);
+    QCOMPARE(w.frame->toolTip(), u"还原"_s);
+}
+
+void TestFrameWindow::platformMoveStartsAgainOnTheNextPress() {
+    FramedWindow w;
+    auto services = std::make_unique<ScriptedServices>(true);
+    ScriptedServices *scripted = services.get();
+    w.frame->setWindowServices(std::move(services));
+    QVERIFY(w.show());
+    // The platform's move swallows the release: the next press starts a new move.
+    for (int drag = 1; drag <= 2; ++drag) {
+        QTest::mousePress(w.frame, Qt::LeftButton, {}, QPoint(60, 10));
+        QTest::mouseMove(w.frame, QPoint(70, 12));
+        QCOMPARE(scripted->systemMoves, drag);
+    }
+    QTest::mouseRelease(w.frame, Qt::LeftButton, {}, QPoint(70, 12));
 }
 
 void TestFrameWindow::maximiseThenRestoreReturnsToTheLastMouseMove() {
