@@ -19,6 +19,13 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+// Registers the shared pictures compiled into this static library (outside any namespace).
+static void registerSharedAssets() {
+#ifdef SAFEDRIVE_HAS_ASSETS
+    Q_INIT_RESOURCE(assets);
+#endif
+}
+
 namespace trainer {
 
 namespace {
@@ -43,6 +50,7 @@ FormMain::FormMain(const Edition &edition, Notices *notices, const QString &prog
         m_ownNotices = std::make_unique<MessageBoxNotices>(this);
         m_notices = m_ownNotices.get();
     }
+    registerSharedAssets();
     setObjectName(u"FormMain"_s);
     setWindowTitle(m_edition.windowTitle);
     setWindowIcon(QIcon(m_edition.windowIcon));

@@ -154,14 +154,14 @@ void FormMain::createQuestionPage() {
     lblMyAnswer->setFont(QFont(u"Tahoma"_s, 12, QFont::Bold));
     setForeColor(lblMyAnswer, kRed);
     lblRightAnswer = label(FR01, u"lblRightAnswer"_s, QString());
-    lblRightAnswer->setGeometry(rightLeft, lbl[2]->y() - 4, 90, 24);
+    lblRightAnswer->setGeometry(rightLeft, lbl[2]->y() - 4, 60, 24);
     lblRightAnswer->setFont(QFont(u"Tahoma"_s, 12, QFont::Bold));
     setForeColor(lblRightAnswer, kGreen);
     for (QLabel **mark : {&imgOK, &imgErr}) {
         const bool ok = mark == &imgOK;
         *mark = label(FR01, ok ? u"imgOK"_s : u"imgErr"_s, QString());
         (*mark)->setPixmap(QPixmap(ok ? u":/assets/marks/ok.png"_s : u":/assets/marks/err.png"_s));
-        (*mark)->setGeometry(rightLeft + 96, lbl[2]->y() + 2, 18, 18);
+        (*mark)->setGeometry(rightLeft + 64, lbl[2]->y() + 2, 18, 18);
         (*mark)->hide();
     }
 

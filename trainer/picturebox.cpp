@@ -36,6 +36,8 @@ QString PictureBox::printedText() const {
 void PictureBox::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.fillRect(rect(), colorFromBgr(m_backColor));
+    painter.setPen(QColor(160, 160, 160)); // the box's single border
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.setFont(font());
     const int ascent = fontMetrics().ascent();
     for (const Printed &p : m_printed) {

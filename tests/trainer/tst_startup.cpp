@@ -83,6 +83,19 @@ private slots:
         QVERIFY(!h.get(u"lblTitle"_s)->testAttribute(Qt::WA_SetCursor));
     }
 
+    // The shared pictures compiled into the trainer library reach its controls.
+    void buttonPictures() {
+        if (!QFileInfo::exists(QStringLiteral(SAFEDRIVE_ASSETS_QRC)))
+            QSKIP("the shared pictures are not generated yet");
+        TrainerHarness h;
+        for (const char *name : {"imgAnswer(0)", "imgAnswer(3)", "imgPre", "imgNext", "imgDone",
+                                 "imgCommit", "imgSelect"})
+            QVERIFY2(!h.get<QLabel>(QString::fromLatin1(name))->pixmap().isNull(), name);
+        QCOMPARE(h.get<QLabel>(u"imgOK"_s)->pixmap().size(), QSize(18, 18));
+        QVERIFY(!h.get<QLabel>(u"imgErr"_s)->pixmap().isNull());
+        QCOMPARE(h.get(u"imgNext"_s)->cursor().shape(), Qt::BitmapCursor);
+    }
+
     void closingWithNothingOpen() {
         TrainerHarness h;
         QVERIFY(h.form().close());
