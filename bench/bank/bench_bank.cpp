@@ -1,6 +1,8 @@
 // The mode-switch path (open the bank, reset the answers, open the sequential set, read every
 // field of every record) through our layer, against the same work in raw SQLCipher calls keyed
-// the fastest way (raw key and salt, derived beforehand). Prints one line per bank size.
+// the fastest way (raw key and salt, derived beforehand) and running the same SQLite texts our
+// layer runs. Our side derives its key on its first run, as the program does on its first mode
+// button. Prints one line per bank size: medians of interleaved runs.
 #include "bank/connection.h"
 #include "bank/connectionstring.h"
 #include "bank/jetdialect.h"
@@ -57,6 +59,7 @@ void throughRawCalls(const QByteArray &path, const QByteArray &keySpec, const QB
     sqlite3 *db = nullptr;
     checked(sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE, nullptr), db);
     checked(sqlite3_key(db, keySpec.constData(), int(keySpec.size())), db);
+    // The page cache our connection asks for, so that neither side decrypts a page twice.
     checked(sqlite3_exec(db, "PRAGMA cache_size=-131072", nullptr, nullptr, nullptr), db);
     checked(sqlite3_exec(db, reset.constData(), nullptr, nullptr, nullptr), db);
     sqlite3_stmt *statement = nullptr;
