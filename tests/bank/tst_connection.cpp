@@ -156,6 +156,25 @@ private slots:
         QVERIFY(!QFileInfo::exists(target + u"-journal"_s));
     }
 
+    void textNamingNoBankFails_data() {
+        QTest::addColumn<QString>("text");
+        const QString pw = u";jet oledb:database password="_s + QLatin1String(bank::kBankPassword);
+        QTest::newRow("no data source") << u"Provider=Microsoft.Jet.OLEDB.4.0"_s + pw;
+        QTest::newRow("empty data source")
+            << u"Provider=Microsoft.Jet.OLEDB.4.0;Data Source="_s + pw;
+        QTest::newRow("folder") << u"Provider=Microsoft.Jet.OLEDB.4.0;Data Source="_s +
+                                       m_dir.path() + pw;
+        QTest::newRow("no provider") << u"Data Source="_s + m_bank + pw;
+        QTest::newRow("empty text") << QString();
+    }
+    void textNamingNoBankFails() {
+        QFETCH(QString, text);
+        bank::Connection connection;
+        connection.setConnectionString(text);
+        QVERIFY_THROWS_EXCEPTION(bank::Error, connection.open());
+        QVERIFY(!connection.isOpen());
+    }
+
     void wrongPasswordIsNotADatabase() {
         bank::Connection connection;
         connection.setConnectionString(jetText(m_bank, u"wrong"_s));
