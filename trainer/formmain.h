@@ -130,8 +130,6 @@ public:
     void SetCountLabel(); // lblAll = record count + " 题"
 
     Notices &notices() const { return *m_notices; }
-    const Edition &edition() const { return m_edition; }
-    QString programFolder() const { return m_programFolder; }
 
     // Examination (formmain_exam.cpp)
     void StartExam();         // mode button 4: clock, paper, answer sheet, question 1

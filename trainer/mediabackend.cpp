@@ -8,6 +8,16 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace trainer {
 
+bool gstreamerPlaybackPluginFound(const QStringList &folders) {
+    for (const QString &folder : folders) {
+        for (const char *file : {"/libgstplayback.so", "/libgstplayback.dll"}) {
+            if (QFileInfo::exists(folder + QLatin1String(file)))
+                return true;
+        }
+    }
+    return false;
+}
+
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
 
 bool mediaBackendUsable() {
@@ -41,12 +51,7 @@ bool mediaBackendUsable() {
     static const bool usable = [] {
         if (qEnvironmentVariable("QT_MEDIA_BACKEND") == u"ffmpeg"_s)
             return true;
-        // playbin lives in the playback plugin of the base set.
-        for (const QString &folder : pluginFolders()) {
-            if (QFileInfo::exists(folder + u"/libgstplayback.so"_s))
-                return true;
-        }
-        return false;
+        return gstreamerPlaybackPluginFound(pluginFolders());
     }();
     return usable;
 }

@@ -2,6 +2,7 @@
 #include "trainerharness.h"
 
 #include "trainer/clipplayer.h"
+#include "trainer/mediabackend.h"
 
 #include <QDir>
 
@@ -23,6 +24,17 @@ class ClipPlayerTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Without GStreamer's base plugins no player may be created (it would crash).
+    void playbackPluginProbe() {
+        QTemporaryDir empty, base;
+        QFile plugin(base.path() + u"/libgstplayback.so"_s);
+        QVERIFY(plugin.open(QIODevice::WriteOnly));
+        plugin.close();
+        QVERIFY(!trainer::gstreamerPlaybackPluginFound({}));
+        QVERIFY(!trainer::gstreamerPlaybackPluginFound({empty.path()}));
+        QVERIFY(trainer::gstreamerPlaybackPluginFound({empty.path(), base.path()}));
+    }
+
     void clipLoopsWhileItsQuestionIsShown() {
         const QString clip = shortClip();
         if (clip.isEmpty())
