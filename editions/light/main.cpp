@@ -13,7 +13,7 @@ int main(int argc, char *argv[]) {
         .clipFolder = u"\\anquanimages"_s,
         .startPicture = u":/edition/start.png"_s,
         .windowIcon = u":/edition/icon.png"_s,
-        .windowTitle = u"科目四安全文明驾驶理论考试（小车）"_s,
+        .windowTitle = u"小型汽车科目四安全文明驾驶模拟考试"_s,
     };
     trainer::FormMain window(edition);
     window.show();
