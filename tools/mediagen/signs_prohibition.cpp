@@ -124,9 +124,15 @@ void noLeftTurn(QPainter &p) {
     prohibitionBar(p);
 }
 
+// No stopping at all: the red X (a single bar would mean no long-term parking).
 void noParking(QPainter &p) {
     prohibitionFrame(p, kBlue, kRed);
     prohibitionBar(p);
+    p.save();
+    p.translate(200, 0);
+    p.scale(-1, 1);
+    prohibitionBar(p);
+    p.restore();
 }
 
 void noTrucks(QPainter &p) {
