@@ -23,6 +23,10 @@
 //
 // (DlgMsg passes frame::ShippedWindow::DlgMsg.) The member may stay a QWidget pointer; nothing
 // else of the window changes.
+//
+// The host's dynamic properties "Moveable" (false: the title does not drag the window) and
+// "Tag" (a non-empty text replaces the caption at the next repaint) are read as the window's own
+// settings. The frame reports its failures only to its hook (frame/errorhook.h).
 
 #include "frame/canvas.h"
 #include "frame/olecolor.h"

@@ -202,7 +202,7 @@ void ruZuvoz::createGrips() {
     m_bGripsCreated = true;
     placeGrips();
     for (ResizeGrip *grip : {m_picRight.data(), m_picBottom.data()}) {
-        grip->setVisible(m_WindowState != 2);
+        grip->show();
         grip->raise();
     }
 }
