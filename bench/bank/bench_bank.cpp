@@ -118,8 +118,8 @@ int main(int argc, char *argv[]) {
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;
-    measure(dir.path(), 1500, 61);
-    measure(dir.path(), 15000, 21);
-    measure(dir.path(), 150000, 7);
+    measure(dir.path(), 1500, 201);
+    measure(dir.path(), 15000, 31);
+    measure(dir.path(), 150000, 9);
     return g_sink < 0;
 }
