@@ -196,10 +196,22 @@ private slots:
         QVERIFY(!set.field(u"ans3"_s).isValid());
         QCOMPARE(set.field(u"ans4"_s).typeId(), QMetaType::QString);
         QVERIFY(set.field(u"ans4"_s).toString().isEmpty());
+        QVERIFY(set.field(u"ans3"_s).isNull());
+        QVERIFY(!set.field(u"ans4"_s).isNull()); // an empty text is not Null
         QCOMPARE(set.field(u"id"_s), QVariant(qint64(30)));
         QCOMPARE(set.field(u"QUESTION"_s), QVariant(u"Q30"_s)); // names in any case
         QCOMPARE(set.field(u"half"_s), QVariant(15.0));
         QVERIFY_THROWS_EXCEPTION(bank::Error, set.field(u"nosuch"_s));
+    }
+
+    void forwardOnlyNullIsNotTheEmptyText() {
+        bank::RecordSet pool;
+        pool.open(u"select ans3,ans4 from shiti2012 where id=30"_s, m_connection,
+                  Cursor::ForwardOnly);
+        QVERIFY(pool.field(u"ans3"_s).isNull());
+        QVERIFY(!pool.field(u"ans4"_s).isNull());
+        QCOMPARE(pool.field(u"ans4"_s).typeId(), QMetaType::QString);
+        QCOMPARE(pool.recordCount(), -1);
     }
 
     void emptySetIsAtBothEnds() {

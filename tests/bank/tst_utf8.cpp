@@ -18,7 +18,8 @@ private slots:
         QTest::newRow("last of three bytes") << QByteArray("\xEF\xBF\xBD\xEF\xBF\xBF");
         QTest::newRow("first of three bytes") << QByteArray("\xE0\xA0\x80");
         QTest::newRow("four bytes") << QByteArray("x\xF0\x9F\x9A\x97y");
-        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF" "abc");
+        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF"
+                                                       "abc");
         QTest::newRow("nul inside") << QByteArray("a\0b", 3);
         QTest::newRow("overlong two") << QByteArray("\xC0\x80");
         QTest::newRow("overlong three") << QByteArray("\xE0\x80\xAF");
