@@ -1,5 +1,7 @@
 #include "dlgmsg.h"
 
+#include "frame/shippedsettings.h"
+
 #include "fonts.h"
 #include "units.h"
 
@@ -44,14 +46,11 @@ DlgMsg::DlgMsg(const QString &title) : QDialog(nullptr) {
     connect(cmd, &QPushButton::clicked, this, &DlgMsg::cmd_Click);
 }
 
-// The one place that frames the dialog: frameless, its client area inside ruZuvoz1.
+// The one place that frames the dialog: frameless, its client area inside the skinned frame.
 void DlgMsg::createFrame() {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    const QRect client = twipsRect(0, 0, 5400, 2895);
-    setFixedSize(client.size());
-    ruZuvoz1 = new QWidget(this);
-    ruZuvoz1->setObjectName(u"ruZuvoz1"_s);
-    ruZuvoz1->setGeometry(client);
+    resize(twipsRect(0, 0, 5400, 2895).size());
+    ruZuvoz1 = frame::wearShippedFrame(this, frame::ShippedWindow::DlgMsg);
 }
 
 void DlgMsg::createControls() {

@@ -2,6 +2,7 @@
 #include "formmain.h"
 
 #include "bank/error.h"
+#include "frame/shippedsettings.h"
 #include "clipplayer.h"
 #include "forecolor.h"
 #include "imagebutton.h"
@@ -58,10 +59,8 @@ ImageButton *imageButton(QWidget *parent, const QString &name, const QString &re
 
 void FormMain::createControls() {
     resize(twipsToPixels(14790), twipsToPixels(10005));
-    // The window frame's place: a plain container until the skinned frame takes it over.
-    ruZuvoz1 = named(new QWidget(this), u"ruZuvoz1"_s);
-    ruZuvoz1->setGeometry(rect());
-    ruZuvoz1->setAutoFillBackground(true);
+    // The skinned frame fills the window and holds every other control.
+    ruZuvoz1 = frame::wearShippedFrame(this, frame::ShippedWindow::FormMain);
 
     Timer1 = named(new QTimer(this), u"Timer1"_s);
     Timer1->setInterval(1000);

@@ -1,6 +1,7 @@
 // Start-up state, shut-down, and banks that cannot be read.
 #include "trainerharness.h"
 
+#include "frame/ruzuvoz.h"
 #include "trainer/picturebox.h"
 
 #include <QCheckBox>
@@ -67,6 +68,11 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, pixels);
         TrainerHarness h;
+        // The frame lowers what it holds so that the highest control, Frame1 at 36, stands 20
+        // pixels below the title bar.
+        const auto *frame = h.get<frame::ruZuvoz>(u"ruZuvoz1"_s);
+        if (h.get(name)->parentWidget() == frame)
+            pixels.translate(0, frame->CaptionHeight() + 20 - 36);
         QCOMPARE(h.get(name)->geometry(), pixels);
     }
 
