@@ -1,19 +1,18 @@
 #pragma once
 
+#include "frame/olecolor.h"
+#include "frame/units.h"
+
 #include <QColor>
 #include <QRect>
 
-#include <cmath>
-
 namespace trainer {
 
-// Design arithmetic rounds to the nearest whole number, halves to the even neighbour.
-inline int roundHalfEven(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
+using frame::roundHalfEven;
 
-// Window and control geometry is designed in twips: 15 twips per pixel at 96 dpi.
-inline constexpr double kTwipsPerPixel = 15.0;
+// The window's own design arithmetic keeps fractions of a twip (a box 1.2 heights below the
+// last, a picture centred by halves) until the final rounding to pixels.
+inline constexpr double kTwipsPerPixel = frame::TwipsPerPixel;
 
 inline int twipsToPixels(double twips) {
     return roundHalfEven(twips / kTwipsPerPixel);
@@ -29,11 +28,11 @@ inline QRect twipsRect(double left, double top, double width, double height) {
 
 // Colours are designed as 0x00BBGGRR values (red in the low byte).
 inline QColor colorFromBgr(quint32 bgr) {
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+    return frame::toQColor(static_cast<frame::OleColor>(bgr));
 }
 
 inline quint32 bgrFromColor(const QColor &color) {
-    return quint32(color.red()) | (quint32(color.green()) << 8) | (quint32(color.blue()) << 16);
+    return static_cast<quint32>(frame::fromQColor(color));
 }
 
 } // namespace trainer

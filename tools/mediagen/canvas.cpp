@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QRadialGradient>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -96,6 +97,17 @@ void fillVerticalGradient(QPainter &p, const QRectF &box, const QColor &top, con
     p.setBrush(gradient);
     p.drawRoundedRect(box, radius, radius);
     p.restore();
+}
+
+void glow(QPainter &p, QPointF at, qreal radius, const QColor &colour) {
+    QRadialGradient g(at, radius);
+    g.setColorAt(0, colour);
+    QColor edge = colour;
+    edge.setAlpha(0);
+    g.setColorAt(1, edge);
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(at, radius, radius);
 }
 
 } // namespace mediagen

@@ -34,6 +34,9 @@ void drawCentredText(QPainter &p, const QRectF &box, const QString &text, const 
 void drawOutlinedText(QPainter &p, const QRectF &box, const QString &text, const QFont &font,
                       const QColor &fill, const QColor &outline, qreal outlineWidth);
 
+// A soft round light fading from colour at its centre to nothing at radius (lamps, beams).
+void glow(QPainter &p, QPointF at, qreal radius, const QColor &colour);
+
 // Writes the image as PNG, creating its folder; false when writing fails.
 bool savePng(const QImage &image, const QString &path);
 

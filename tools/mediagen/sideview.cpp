@@ -15,17 +15,6 @@ const QColor kTyre{0x1e, 0x1e, 0x22};
 const QColor kGlass{0x3b, 0x52, 0x66};
 const QColor kRim{0xb8, 0xbe, 0xc4};
 
-void glow(QPainter &p, QPointF at, qreal radius, const QColor &colour) {
-    QRadialGradient g(at, radius);
-    g.setColorAt(0, colour);
-    QColor edge = colour;
-    edge.setAlpha(0);
-    g.setColorAt(1, edge);
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawEllipse(at, radius, radius);
-}
-
 void wheel(QPainter &p, QPointF centre, qreal r) {
     p.setPen(Qt::NoPen);
     p.setBrush(kTyre);

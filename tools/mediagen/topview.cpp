@@ -33,17 +33,6 @@ void shadow(QPainter &p, const QRectF &outline, qreal radius) {
     p.drawRoundedRect(outline.translated(2, 3), radius, radius);
 }
 
-void glow(QPainter &p, QPointF at, qreal radius, const QColor &colour) {
-    QRadialGradient g(at, radius);
-    g.setColorAt(0, colour);
-    QColor edge = colour;
-    edge.setAlpha(0);
-    g.setColorAt(1, edge);
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawEllipse(at, radius, radius);
-}
-
 // A fan of light ahead of the front at x = front, half-width w at the vehicle.
 void beamFan(QPainter &p, qreal front, qreal w, qreal reach, qreal spread, int alpha) {
     QPainterPath fan;
