@@ -7,7 +7,7 @@ namespace bank {
 QString fromUtf8(const char *data, qsizetype size) {
     if (QByteArrayView(data, size).startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(data, size); // Qt drops a leading byte order mark
-    QString text(size, Qt::Uninitialized); // never more UTF-16 units than bytes
+    QString text(size, Qt::Uninitialized);    // never more UTF-16 units than bytes
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
     const auto *in = reinterpret_cast<const uchar *>(data);
     const uchar *const end = in + size;

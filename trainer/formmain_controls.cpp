@@ -2,9 +2,9 @@
 #include "formmain.h"
 
 #include "bank/error.h"
-#include "frame/shippedsettings.h"
 #include "clipplayer.h"
 #include "forecolor.h"
+#include "frame/shippedsettings.h"
 #include "imagebutton.h"
 #include "picturebox.h"
 #include "units.h"

@@ -24,12 +24,11 @@ void writeBank(const QString &path, const QList<Chapter> &chapters,
         chapter.step();
         chapter.reset();
     }
-    bank::sqlite::Statement question(db,
-                                     u"insert into shiti2012 (id, question, ans1, ans2, ans3, "
-                                     "ans4, ans, bmp, flash, txbz, state, zhangjie) "
-                                     "values (?,?,?,?,?,?,?,?,?,?,?,?)"_s);
+    bank::sqlite::Statement question(db, u"insert into shiti2012 (id, question, ans1, ans2, ans3, "
+                                         "ans4, ans, bmp, flash, txbz, state, zhangjie) "
+                                         "values (?,?,?,?,?,?,?,?,?,?,?,?)"_s);
     for (const Question &q : questions) {
-        const QVariant values[] = {q.id,  q.question, q.ans1,  q.ans2, q.ans3, q.ans4,
+        const QVariant values[] = {q.id,  q.question, q.ans1,  q.ans2, q.ans3,  q.ans4,
                                    q.ans, q.bmp,      q.flash, q.type, q.state, q.chapter};
         for (int i = 0; i < 12; ++i)
             question.bind(i + 1, values[i]);
