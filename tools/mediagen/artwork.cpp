@@ -108,6 +108,8 @@ void descriptions(QPainter &p, const Edition &edition, const QRectF &area) {
     }
 }
 
+QImage icon(const Edition &edition);
+
 QImage startPage(const Edition &edition) {
     QImage image = newCanvas(kStartSize);
     QPainter p(&image);
@@ -119,13 +121,8 @@ QImage startPage(const Edition &edition) {
     band.setColorAt(1, edition.mid);
     p.fillRect(QRectF(0, 0, 979, 54), band);
     p.fillRect(QRectF(0, 54, 979, 2), edition.pale.darker(130));
-    // A round blue badge with a car at the left of the title band.
-    p.save();
-    p.translate(28, 6);
-    p.scale(0.21, 0.21);
-    sign::instructionDisc(p);
-    sign::carProfile(p, QRectF(44, 66, 112, 64), Qt::white, sign::kBlue);
-    p.restore();
+    // The program's icon at the left of the title band.
+    p.drawImage(QRectF(28, 5, 44, 44), icon(edition));
     drawOutlinedText(p, QRectF(0, 4, 979, 46), edition.title, cjkFont(30, true), Qt::white,
                      edition.dark.darker(150), 3);
     modeButtons(p, edition);
