@@ -26,7 +26,8 @@ test: deps-test
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
 bench: deps-test
-	$(MAKE) build PRESET=release
+	$(MAKE) build/release/build.ninja PRESET=release
+	cmake --build build/release --target benchmarks
 	scripts/bench.sh build/release
 
 format:
