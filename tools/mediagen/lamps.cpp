@@ -44,13 +44,18 @@ void brackets(QPainter &p, const QColor &c, qreal radius) {
     p.drawArc(QRectF(80 - radius, 80 - radius, radius * 2, radius * 2), -45 * 16, 90 * 16);
 }
 
-void brakeFault(QPainter &p) {
-    panel(p, kLampRed);
-    p.setPen(linePen(kLampRed, 7));
+// A ringed symbol between two bracket arcs, the shape of the brake-system lamps.
+void bracketedRing(QPainter &p, const QColor &c, qreal ring, const QString &text, qreal textSize) {
+    panel(p, c);
+    p.setPen(linePen(c, 7));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(80, 80), 34, 34);
-    brackets(p, kLampRed, 50);
-    drawCentredText(p, QRectF(40, 40, 80, 80), u"!"_s, signFont(52), kLampRed);
+    p.drawEllipse(QPointF(80, 80), ring, ring);
+    brackets(p, c, ring + 16);
+    drawCentredText(p, QRectF(40, 40, 80, 80), text, signFont(textSize), c);
+}
+
+void brakeFault(QPainter &p) {
+    bracketedRing(p, kLampRed, 34, u"!"_s, 52);
 }
 
 void oilPressure(QPainter &p) {
@@ -103,12 +108,7 @@ void coolantTemp(QPainter &p) {
 }
 
 void abs(QPainter &p) {
-    panel(p, kLampAmber);
-    p.setPen(linePen(kLampAmber, 7));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(80, 80), 38, 38);
-    brackets(p, kLampAmber, 54);
-    drawCentredText(p, QRectF(40, 40, 80, 80), u"ABS"_s, signFont(30), kLampAmber);
+    bracketedRing(p, kLampAmber, 38, u"ABS"_s, 30);
 }
 
 void seatbelt(QPainter &p) {
