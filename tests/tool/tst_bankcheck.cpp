@@ -160,6 +160,13 @@ private slots:
         row("picture that is only the backslash", [](Question &q) { q.picture = u"\\"_s; },
             {u"b.dll: question 7: picture \"\" is not a plain file name"_s});
         row("empty media names mean none", [](Question &q) { q.picture = q.clip = QString(); }, {});
+        row("explanation of 200 characters",
+            [](Question &q) { q.explanation = QString(200, u'解'); }, {});
+        row("explanation of 201 characters",
+            [](Question &q) { q.explanation = QString(201, u'解'); },
+            {u"b.dll: question 7: the explanation has 201 characters; at most 200"_s});
+        row("characters beyond the basic plane count once",
+            [](Question &q) { q.explanation = QString(100, u'解') + u"😀"_s.repeated(100); }, {});
         row("several problems at once",
             [](Question &q) {
                 q.type = u"9"_s;

@@ -19,9 +19,9 @@ const QByteArray kSound = R"({
   "chapters": [ { "id": 1, "name": "第一章", "state": 2 } ],
   "questions": [
     { "id": 1, "chapter": 1, "type": 1, "question": "q1", "options": ["正确", "错误"],
-      "answer": "1", "picture": "p.png" },
+      "answer": "1", "picture": "p.png", "explanation": "e1", "basis": "b1" },
     { "id": 2, "chapter": 1, "type": 3, "question": "q2", "options": ["a", "b", "c"],
-      "answer": "3", "clip": "c.webm" }
+      "answer": "3", "clip": "c.webm", "explanation": "e2", "basis": "b2" }
   ]
 })";
 

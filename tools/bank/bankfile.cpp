@@ -34,9 +34,9 @@ void writeRows(Database &db, const Bank &bank) {
         chapter.step();
         chapter.reset();
     }
-    Statement question(db,
-                       u"insert into shiti2012 (id, question, ans1, ans2, ans3, ans4, ans, "
-                       "bmp, flash, txbz, state, zhangjie) values (?,?,?,?,?,?,?,?,?,?,'',?)"_s);
+    Statement question(db, u"insert into shiti2012 (id, question, ans1, ans2, ans3, ans4, ans, "
+                           "bmp, flash, txbz, state, zhangjie, jiexi, yiju) "
+                           "values (?,?,?,?,?,?,?,?,?,?,'',?,?,?)"_s);
     for (const Question &q : bank.questions) {
         const QVariant values[] = {q.id,
                                    q.question,
@@ -48,7 +48,9 @@ void writeRows(Database &db, const Bank &bank) {
                                    nullable(q.picture),
                                    nullable(q.clip),
                                    q.type,
-                                   q.chapter};
+                                   q.chapter,
+                                   nullable(q.explanation),
+                                   nullable(q.basis)};
         for (int i = 0; i < int(std::size(values)); ++i)
             question.bind(i + 1, values[i]);
         question.step();
@@ -102,6 +104,15 @@ private:
     bool m_clean = true;
 };
 
+// Whether the question table has the explanation columns, which older banks lack.
+bool hasExplanationColumns(Database &db) {
+    Statement columns(db, u"pragma table_info(shiti2012)"_s);
+    QStringList names;
+    while (columns.step())
+        names.append(columns.column(1).toString());
+    return names.contains(u"jiexi"_s) && names.contains(u"yiju"_s);
+}
+
 } // namespace
 
 void writeBankFile(const Bank &bank, const QString &path) {
@@ -141,9 +152,13 @@ ReadBank readBankFile(const QString &path) {
             out.bank.chapters.append(chapter);
     }
 
-    // Every column the program reads or writes, so a bank missing one fails here.
+    // Every column the program reads or writes, so a bank missing one fails here; the
+    // explanation columns only where the bank has them.
+    out.bank.explained = hasExplanationColumns(db);
+    const QString explanations = out.bank.explained ? u"jiexi, yiju"_s : u"null, null"_s;
     Statement questions(db, u"select id, zhangjie, txbz, question, ans1, ans2, ans3, ans4, ans, "
-                            "bmp, flash, state from shiti2012 order by id"_s);
+                            "bmp, flash, state, "_s +
+                                explanations + u" from shiti2012 order by id"_s);
     row = 0;
     while (questions.step()) {
         RowReader reader(questions, u"shiti2012"_s, ++row, out.problems);
@@ -157,6 +172,8 @@ ReadBank readBankFile(const QString &path) {
         question.answer = text(questions.column(8));
         question.picture = nullableText(questions.column(9));
         question.clip = nullableText(questions.column(10));
+        question.explanation = nullableText(questions.column(12));
+        question.basis = nullableText(questions.column(13));
         if (reader.clean())
             out.bank.questions.append(question);
     }
