@@ -109,6 +109,39 @@ private slots:
         QVERIFY2(seam <= 2 * largestStep + 0.5,
                  qPrintable(u"seam %1 against steps of %2"_s.arg(seam).arg(largestStep)));
     }
+
+    // A bus or lorry variant is the small-car clip with another vehicle: wired to the car by
+    // mistake, it would repeat the car clip frame for frame.
+    void heavyVariantShowsItsOwnVehicle_data() {
+        QTest::addColumn<int>("variant");
+        QTest::addColumn<int>("base");
+        const auto clips = mediagen::allClips();
+        const auto indexOf = [&](const QString &name) {
+            for (int i = 0; i < int(clips.size()); ++i)
+                if (QLatin1String(clips[i].name) == name)
+                    return i;
+            return -1;
+        };
+        for (int i = 0; i < int(clips.size()); ++i) {
+            QString base = QString::fromLatin1(clips[i].name);
+            if (!base.endsWith(u"_bus.webm"_s) && !base.endsWith(u"_truck.webm"_s))
+                continue;
+            base = base.left(base.lastIndexOf(u'_')) + u".webm"_s;
+            if (const int b = indexOf(base); b >= 0)
+                QTest::newRow(clips[i].name) << i << b;
+        }
+    }
+    void heavyVariantShowsItsOwnVehicle() {
+        QFETCH(int, variant);
+        QFETCH(int, base);
+        const auto clips = mediagen::allClips();
+        const mediagen::ClipFrames heavy(clips[variant]), light(clips[base]);
+        QCOMPARE(heavy.count(), light.count());
+        double largest = 0;
+        for (int i : {heavy.count() / 4, heavy.count() / 2, 3 * heavy.count() / 4})
+            largest = std::max(largest, meanDifference(heavy.frame(i), light.frame(i)));
+        QVERIFY2(largest > 0.5, qPrintable(u"differs by %1 only"_s.arg(largest)));
+    }
 };
 
 QTEST_MAIN(TestMediaDrawing)

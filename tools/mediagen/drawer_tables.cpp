@@ -16,7 +16,7 @@ std::vector<PictureDrawer> allPictures() {
 
 std::vector<ClipDrawer> allClips() {
     std::vector<ClipDrawer> all;
-    for (auto table : {roadClips, sceneClips, heavyClips}) {
+    for (auto table : {roadClips, sceneClips, heavyClips, yieldClips, laneClips, junctionClips}) {
         const auto part = table();
         all.insert(all.end(), part.begin(), part.end());
     }

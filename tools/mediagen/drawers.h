@@ -43,6 +43,9 @@ std::vector<PictureDrawer> heavyVehicleScenes();
 std::vector<ClipDrawer> roadClips();
 std::vector<ClipDrawer> sceneClips();
 std::vector<ClipDrawer> heavyClips();
+std::vector<ClipDrawer> yieldClips();
+std::vector<ClipDrawer> laneClips();
+std::vector<ClipDrawer> junctionClips();
 
 // Every drawing of the catalogue, table by table.
 std::vector<PictureDrawer> allPictures();
