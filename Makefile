@@ -42,9 +42,11 @@ media:
 
 # Debian packages of both editions, their shared media and safedrive-bank, in build/packages
 # (a Release build with Debian's hardening flags, installed under /usr).
+package: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
 package:
 	scripts/deps.sh package
-	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
-	  LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" cmake --preset package
+	cmake --preset package \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
 	cmake --build build/package
 	cd build/package && cpack -B $(CURDIR)/build/packages

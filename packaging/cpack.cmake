@@ -29,25 +29,31 @@ endforeach()
 set(CPACK_DEBIAN_COMMON_PACKAGE_NAME safedrive-common)
 set(CPACK_DEBIAN_BANK_PACKAGE_NAME safedrive-bank)
 
-set(about "SafeDrive is a study and mock-examination program for subject four of the Chinese
-driving-licence theory test (safe and civilised driving): practice in the bank's order, by
-chapter, with animations or multiple-choice questions, and a timed mock examination.")
+# Extended descriptions keep to 72 columns for Debian's tools.
+set(about "SafeDrive is a study and mock-examination program for subject four of
+the Chinese driving-licence theory test (safe and civilised driving):
+practice in the bank's order, by chapter, with animations or
+multiple-choice questions, and a timed mock examination.")
 set(CPACK_COMPONENT_LIGHT_DESCRIPTION "driving theory test trainer for small cars
 ${about}
 
-This package holds the edition for small cars, safedrive-light, with its question bank.")
+This package holds the edition for small cars, safedrive-light, with its
+question bank.")
 set(CPACK_COMPONENT_HEAVY_DESCRIPTION "driving theory test trainer for buses and lorries
 ${about}
 
-This package holds the edition for buses and lorries, safedrive-heavy, with its question bank.")
+This package holds the edition for buses and lorries, safedrive-heavy,
+with its question bank.")
 set(CPACK_COMPONENT_COMMON_DESCRIPTION "driving theory test trainer - shared pictures and clips
 ${about}
 
-This package holds the traffic-sign pictures, scenes and animation clips both editions show.")
+This package holds the traffic-sign pictures, scenes and animation clips
+both editions show.")
 set(CPACK_COMPONENT_BANK_DESCRIPTION "question-bank tool for the SafeDrive driving theory trainer
 ${about}
 
-This package holds safedrive-bank, which builds a question bank from its JSON source, prints a
-bank as such a source, and checks a bank against its pictures and clips.")
+This package holds safedrive-bank, which builds a question bank from its
+JSON source, prints a bank as such a source, and checks a bank against
+its pictures and clips.")
 
 include(CPack)

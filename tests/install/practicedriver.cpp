@@ -1,6 +1,7 @@
 // Loaded into an installed program with LD_PRELOAD (see tst_install): once the window is up it
-// practises as a learner would, through the controls' names, and ends the program with status 0
-// when the answer was taken and kept. It prints what the window showed, one fact a line.
+// practises and starts the examination as a learner would, through the controls' names, and
+// ends the program with status 0 when every answer was taken and kept. It prints what the
+// window showed, one fact a line.
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -45,22 +46,29 @@ public:
         return false;
     }
 
-    // Sequential practice, advancing by hand: answer A on the first question, step forward and
-    // back, and find the answer still shown; then look on for a question with a picture.
-    bool practise() {
+    // Answers A on the question shown, steps forward and back, and reports whether the answer
+    // is still shown: recorded for the run, even in a bank that cannot be written.
+    bool answerAndKeep(const QString &what) {
+        const QString title = text(u"lblTitle"_s);
+        if (title.isEmpty() || !click(u"imgAnswer(0)"_s))
+            return fail(what + u": no question to answer"_s);
+        say(what + u" question: "_s + title);
+        if (!click(u"imgNext"_s) || !click(u"imgPre"_s))
+            return false;
+        const QString kept = text(u"lblMyAnswer"_s);
+        say(what + u" kept: "_s + kept);
+        return kept == u"A"_s;
+    }
+
+    // Sequential practice, advancing by hand, then a look for a question with a picture; then
+    // the mock examination with its clock.
+    bool practiseAndExamine() {
         if (!click(u"imgNav(0)"_s))
             return false;
         if (auto *advance = m_form->findChild<QComboBox *>(u"cboJump"_s))
             advance->setCurrentIndex(1);
-        const QString first = text(u"lblTitle"_s);
-        if (first.isEmpty() || !click(u"imgAnswer(0)"_s))
-            return fail(u"no question to answer"_s);
-        say(u"question: "_s + first);
-        say(u"answered: "_s + text(u"lblMyAnswer"_s));
-        if (!click(u"imgNext"_s) || !click(u"imgPre"_s))
+        if (!answerAndKeep(u"practice"_s))
             return false;
-        const QString kept = text(u"lblMyAnswer"_s);
-        say(u"kept: "_s + kept);
         const int count = text(u"lblAll"_s).section(u' ', 0, 0).toInt();
         bool picture = pictureShown();
         for (int step = 1; step < count && !picture; ++step) {
@@ -69,7 +77,11 @@ public:
             picture = pictureShown();
         }
         say(picture ? u"picture: shown"_s : u"picture: none"_s);
-        return text(u"lblTitle"_s) != QString() && kept == u"A"_s;
+
+        if (!click(u"imgNav(4)"_s))
+            return false;
+        say(u"exam clock: "_s + text(u"lblTime"_s) + u", paper: "_s + text(u"lblAll"_s));
+        return answerAndKeep(u"exam"_s);
     }
 
 private:
@@ -78,7 +90,8 @@ private:
 
 void drive() {
     QWidget *form = mainWindow();
-    const bool ok = form ? Learner(form).practise() : Learner::fail(u"no FormMain window"_s);
+    const bool ok =
+        form ? Learner(form).practiseAndExamine() : Learner::fail(u"no FormMain window"_s);
     QCoreApplication::exit(ok ? 0 : 1);
 }
 

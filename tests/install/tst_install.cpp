@@ -80,7 +80,8 @@ class TestInstall : public QObject {
         return installed(QStringLiteral(SAFEDRIVE_LIBDIR) + u'/' + program);
     }
 
-    // Runs the installed light program with the practice driver loaded, as an unprivileged user.
+    // Runs the installed light program with the practice driver loaded, as an unprivileged user:
+    // it practises, then starts the examination.
     Run practise() {
         const QString home = m_temp.filePath(u"home"_s);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -260,14 +261,16 @@ private slots:
                          .convertToFormat(QImage::Format_ARGB32));
     }
 
-    void installedProgramPractisesReadOnly() {
+    void installedProgramPractisesAndExaminesReadOnly() {
         if (!m_noUnprivilegedUser.isEmpty())
             QSKIP(qPrintable(m_noUnprivilegedUser));
         setTreeWritable(false);
         const auto before = snapshot(m_root);
         const Run practice = practise();
         QVERIFY2(practice.status == 0, qPrintable(practice.output));
-        QVERIFY2(practice.output.contains(u"kept: A"_s), qPrintable(practice.output));
+        QVERIFY2(practice.output.contains(u"practice kept: A"_s), qPrintable(practice.output));
+        QVERIFY2(practice.output.contains(u"exam clock: 30:00"_s), qPrintable(practice.output));
+        QVERIFY2(practice.output.contains(u"exam kept: A"_s), qPrintable(practice.output));
         // The pictures were found through the links beside the program.
         QVERIFY2(practice.output.contains(u"picture: shown"_s), qPrintable(practice.output));
         const auto after = snapshot(m_root);
@@ -288,7 +291,7 @@ private slots:
         setTreeWritable(false);
         const Run practice = practise();
         QVERIFY2(practice.status == 0, qPrintable(practice.output));
-        QVERIFY2(practice.output.contains(u"kept: A"_s), qPrintable(practice.output));
+        QVERIFY2(practice.output.contains(u"exam kept: A"_s), qPrintable(practice.output));
         QVERIFY2(practice.output.contains(u"picture: none"_s), qPrintable(practice.output));
     }
 };
