@@ -56,7 +56,11 @@ function(safedrive_add_edition name)
   add_dependencies(${exe} ${exe}-data)
 
   # The bank is architecture-independent: it lives under the data folder, linked beside the
-  # program; both media folders lead to the one shared media folder.
+  # program; both media folders lead to the one shared media folder. (A Windows build runs
+  # from its build folder.)
+  if(NOT UNIX)
+    return()
+  endif()
   set(program_dir ${CMAKE_INSTALL_LIBDIR}/${exe})
   install(TARGETS ${exe} RUNTIME DESTINATION ${program_dir} COMPONENT ${name})
   if(EXISTS ${src}/bank.json)
