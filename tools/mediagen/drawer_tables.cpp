@@ -7,7 +7,8 @@ namespace mediagen {
 std::vector<PictureDrawer> allPictures() {
     std::vector<PictureDrawer> all;
     for (auto table : {prohibitionSigns, warningSigns, instructionSigns, markingPictures,
-                       lampPictures, weatherScenes, trafficScenes, heavyVehicleScenes}) {
+                       lampPictures, weatherScenes, trafficScenes, heavyVehicleScenes,
+                       policeGestures, signalLights, laneMarkings}) {
         const auto part = table();
         all.insert(all.end(), part.begin(), part.end());
     }

@@ -1,8 +1,8 @@
 // Everyday traffic scenes: stops, crossings, breakdowns and joining an expressway.
 #include "canvas.h"
 #include "drawers.h"
-#include "expressway.h"
 #include "rearviews.h"
+#include "roads_ahead.h"
 #include "sideview.h"
 #include "topview.h"
 
@@ -77,29 +77,6 @@ void warningTriangleOnRoad(QPainter &p, QPointF base, qreal size) {
     p.setPen(Qt::NoPen);
 }
 
-// A dimension line along the road between two depths with its length written beside it.
-void distanceMark(QPainter &p, const side::Perspective &view, qreal u, qreal nearS, qreal farS,
-                  const QString &text) {
-    const QPointF nearEnd = view.at(u, nearS), farEnd = view.at(u, farS);
-    const QColor ink(0x1c, 0x4f, 0x9c);
-    p.setPen(QPen(ink, 1.6, Qt::DashLine));
-    p.drawLine(nearEnd, farEnd);
-    p.setPen(Qt::NoPen);
-    p.setBrush(ink);
-    for (const auto &[tip, from] : {std::pair{nearEnd, farEnd}, {farEnd, nearEnd}}) {
-        const QPointF along = (tip - from) / std::hypot(tip.x() - from.x(), tip.y() - from.y());
-        const QPointF across(-along.y(), along.x());
-        p.drawPolygon(QPolygonF{{tip, tip - along * 8 + across * 4, tip - along * 8 - across * 4}});
-    }
-    const QPointF middle = (nearEnd + farEnd) / 2 + QPointF(34, 0);
-    const QRectF label(middle.x() - 28, middle.y() - 11, 56, 22);
-    p.setPen(QPen(ink, 1.5));
-    p.setBrush(QColor(255, 255, 255, 235));
-    p.drawRoundedRect(label, 5, 5);
-    p.setPen(Qt::NoPen);
-    drawCentredText(p, label, text, cjkFont(15, true), ink);
-}
-
 // Broken down on the emergency lane of an expressway: hazard lamps on, the people behind the
 // guardrail and the triangle 150 m back.
 void warningTriangleScene(QPainter &p) {
@@ -113,7 +90,7 @@ void warningTriangleScene(QPainter &p) {
     side::carRear(p, kExpresswayView.at(side::kEmergencyLane, 0.2), 30, QColor(0xee, 0xee, 0xee),
                   side::Lamps{side::Beam::Off, false, false, true, false});
     warningTriangleOnRoad(p, kExpresswayView.at(side::kEmergencyLane - 0.02, 0.66), 28);
-    distanceMark(p, kExpresswayView, 0.93, 0.62, 0.22, u"150米"_s);
+    side::distanceMark(p, kExpresswayView, 0.93, 0.62, 0.22, u"150米"_s);
 }
 
 void crosswalkPedestrian(QPainter &p) {

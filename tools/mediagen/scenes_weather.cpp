@@ -1,8 +1,8 @@
 // Scenes of bad weather and darkness, seen from the driver's seat down a straight road.
 #include "canvas.h"
 #include "drawers.h"
-#include "expressway.h"
 #include "rearviews.h"
+#include "roads_ahead.h"
 #include "sideview.h"
 
 #include <QLinearGradient>
@@ -12,7 +12,6 @@
 
 #include <functional>
 #include <tuple>
-#include <utility>
 
 namespace mediagen {
 
@@ -87,32 +86,30 @@ void rainRoad(QPainter &p, Subject subject) {
 void throughFog(QPainter &p, qreal veil, const std::function<void(QPainter &, bool lit)> &draw) {
     // The layers cover the whole canvas, drawn without a transform like the scenes themselves.
     const QSize size(p.device()->width(), p.device()->height());
-    QImage dark = newCanvas(size), lit = newCanvas(size);
-    for (auto [image, on] : {std::pair{&dark, false}, {&lit, true}}) {
-        QPainter layer(image);
-        prepare(layer);
-        draw(layer, on);
-    }
+    const auto layer = [&](bool lit, const QColor &ground) {
+        QImage image = newCanvas(size);
+        image.fill(ground);
+        QPainter painter(&image);
+        prepare(painter);
+        draw(painter, lit);
+        return image;
+    };
     p.save();
     p.setOpacity(1 - veil);
-    p.drawImage(0, 0, dark);
+    p.drawImage(0, 0, layer(false, Qt::transparent));
     p.restore();
-    // What the lamps add over the unlit body is the light that carries through the fog.
-    QImage light = newCanvas(size).convertToFormat(QImage::Format_ARGB32);
-    const QImage a = dark.convertToFormat(QImage::Format_ARGB32),
-                 b = lit.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        const auto *d = reinterpret_cast<const QRgb *>(a.constScanLine(y));
-        const auto *l = reinterpret_cast<const QRgb *>(b.constScanLine(y));
-        auto *out = reinterpret_cast<QRgb *>(light.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const int gain =
-                qMax(0, qMax(qRed(l[x]) - qRed(d[x]),
-                             qMax(qGreen(l[x]) - qGreen(d[x]), qAlpha(l[x]) - qAlpha(d[x]))));
-            out[x] = gain ? qRgba(qRed(l[x]), qGreen(l[x]), qBlue(l[x]), gain) : 0;
-        }
+    // On black, what the lamps add over the unlit vehicle is their light alone; it carries
+    // through the fog and adds to what is there.
+    QImage light = layer(true, Qt::black);
+    {
+        QPainter difference(&light);
+        difference.setCompositionMode(QPainter::CompositionMode_Difference);
+        difference.drawImage(0, 0, layer(false, Qt::black));
     }
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Plus);
     p.drawImage(0, 0, light);
+    p.restore();
 }
 
 void fog(QPainter &p, Subject subject) {

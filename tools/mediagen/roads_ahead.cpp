@@ -1,6 +1,13 @@
-#include "expressway.h"
+#include "roads_ahead.h"
+
+#include "canvas.h"
+#include "sign_shapes.h"
 
 #include <QLinearGradient>
+#include <QPainterPath>
+#include <QString>
+
+#include <utility>
 
 namespace mediagen::side {
 
@@ -82,6 +89,65 @@ void expressway(QPainter &p, const Perspective &view, const QColor &asphalt, con
 
 void outerGuardrail(QPainter &p, const Perspective &view) {
     guardrail(p, view, 1.0, 26);
+}
+
+void townStreet(QPainter &p, const Perspective &view, qreal from, qreal to) {
+    const qreal horizon = view.vanish.y();
+    fillVerticalGradient(p, QRectF(0, 0, 480, horizon + 1), QColor(0x7c, 0xb6, 0xe8),
+                         QColor(0xd6, 0xea, 0xf6));
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 12; ++i) {
+        const qreal x = i * 42 - 10, h = 18 + std::fmod(i * 37.0, 34);
+        p.setBrush(i % 2 ? QColor(0xbc, 0xc6, 0xd2) : QColor(0xc8, 0xce, 0xd6));
+        p.drawRect(QRectF(x, horizon - h, 40, h + 1));
+    }
+    p.setBrush(QColor(0xc9, 0xc3, 0xb6));
+    p.drawRect(QRectF(0, horizon, 480, view.bottomY - horizon));
+    QLinearGradient tarmac(0, horizon, 0, view.bottomY);
+    tarmac.setColorAt(0, QColor(0x6e, 0x73, 0x78));
+    tarmac.setColorAt(1, QColor(0x55, 0x5a, 0x5e));
+    p.setBrush(tarmac);
+    p.drawPolygon(band(view, from, to, 1.4, 0.005));
+}
+
+void distanceMark(QPainter &p, const Perspective &view, qreal u, qreal nearS, qreal farS,
+                  const QString &text) {
+    const QPointF nearEnd = view.at(u, nearS), farEnd = view.at(u, farS);
+    const QColor ink(0x1c, 0x4f, 0x9c);
+    p.setPen(QPen(ink, 1.6, Qt::DashLine));
+    p.drawLine(nearEnd, farEnd);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    for (const auto &[tip, from] : {std::pair{nearEnd, farEnd}, {farEnd, nearEnd}}) {
+        const QPointF along = (tip - from) / std::hypot(tip.x() - from.x(), tip.y() - from.y());
+        const QPointF across(-along.y(), along.x());
+        p.drawPolygon(QPolygonF{{tip, tip - along * 8 + across * 4, tip - along * 8 - across * 4}});
+    }
+    const QPointF middle = (nearEnd + farEnd) / 2 + QPointF(34, 0);
+    const QRectF label(middle.x() - 28, middle.y() - 11, 56, 22);
+    p.setPen(QPen(ink, 1.5));
+    p.setBrush(QColor(255, 255, 255, 235));
+    p.drawRoundedRect(label, 5, 5);
+    p.setPen(Qt::NoPen);
+    drawCentredText(p, label, text, cjkFont(15, true), ink);
+}
+
+void laneArrow(QPainter &p, const Perspective &view, qreal u, qreal s, bool left) {
+    // Drawn flat on the ground: narrow across, squashed along the road.
+    const qreal scale = (view.at(1, s).x() - view.at(0, s).x()) / 480;
+    p.save();
+    p.translate(view.at(u, s));
+    p.scale(scale, scale * 0.32);
+    QPainterPath arrow;
+    arrow.moveTo(0, 60);
+    if (left) {
+        arrow.lineTo(0, 0);
+        arrow.quadTo(0, -30, -36, -30);
+    } else {
+        arrow.lineTo(0, -60);
+    }
+    sign::strokeArrow(p, arrow, 12, kLineWhite);
+    p.restore();
 }
 
 } // namespace mediagen::side

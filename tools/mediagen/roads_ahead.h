@@ -1,5 +1,6 @@
-// An expressway seen from the right-hand lane in perspective: the opposite carriageway beyond
-// a median with its guardrail, two lanes, the emergency lane and the outer guardrail.
+// Roads seen ahead in perspective, lane by lane: an expressway from its slow lane (the opposite
+// carriageway beyond a median with its guardrail, two lanes, the emergency lane and the outer
+// guardrail) and a town street.
 #pragma once
 
 #include "sideview.h"
@@ -23,5 +24,16 @@ void expressway(QPainter &p, const Perspective &view, const QColor &asphalt, con
 
 // The guardrail beyond the emergency lane, posts shrinking with distance.
 void outerGuardrail(QPainter &p, const Perspective &view);
+
+// Sky, town blocks on the horizon, pavements and a bare carriageway from u = from to u = to;
+// the lines are the caller's.
+void townStreet(QPainter &p, const Perspective &view, qreal from, qreal to);
+
+// A dimension line along the road at u between two depths, its length written beside it.
+void distanceMark(QPainter &p, const Perspective &view, qreal u, qreal nearS, qreal farS,
+                  const QString &text);
+
+// An arrow painted on the lane at u, depth s: straight ahead, or turning left.
+void laneArrow(QPainter &p, const Perspective &view, qreal u, qreal s, bool left);
 
 } // namespace mediagen::side
