@@ -10,7 +10,6 @@
 #include <QRegion>
 #include <QtMath>
 
-#include <functional>
 #include <tuple>
 
 namespace mediagen {
@@ -82,36 +81,6 @@ void rainRoad(QPainter &p, Subject subject) {
     rainStreaks(p, 260, 7);
 }
 
-// Paints a lit vehicle half hidden in fog: its body fades with the veil, its lamps still shine.
-void throughFog(QPainter &p, qreal veil, const std::function<void(QPainter &, bool lit)> &draw) {
-    // The layers cover the whole canvas, drawn without a transform like the scenes themselves.
-    const QSize size(p.device()->width(), p.device()->height());
-    const auto layer = [&](bool lit, const QColor &ground) {
-        QImage image = newCanvas(size);
-        image.fill(ground);
-        QPainter painter(&image);
-        prepare(painter);
-        draw(painter, lit);
-        return image;
-    };
-    p.save();
-    p.setOpacity(1 - veil);
-    p.drawImage(0, 0, layer(false, Qt::transparent));
-    p.restore();
-    // On black, what the lamps add over the unlit vehicle is their light alone; it carries
-    // through the fog and adds to what is there.
-    QImage light = layer(true, Qt::black);
-    {
-        QPainter difference(&light);
-        difference.setCompositionMode(QPainter::CompositionMode_Difference);
-        difference.drawImage(0, 0, layer(false, Qt::black));
-    }
-    p.save();
-    p.setCompositionMode(QPainter::CompositionMode_Plus);
-    p.drawImage(0, 0, light);
-    p.restore();
-}
-
 void fog(QPainter &p, Subject subject) {
     sky(p, QRectF(0, 0, 480, 93), QColor(0xb8, 0xbe, 0xc2), QColor(0xd4, 0xd8, 0xda));
     hills(p, 480, 93, 26, QColor(0x90, 0x9c, 0x98), 5);
@@ -126,7 +95,7 @@ void fog(QPainter &p, Subject subject) {
     veil.setColorAt(1, QColor(225, 228, 230, 110));
     p.fillRect(QRectF(0, 0, 480, 210), veil);
     const QPointF ahead = kExpresswayView.at(kSlowLane, 0.5);
-    throughFog(p, 0.55, [&](QPainter &layer, bool lit) {
+    throughHaze(p, 0.55, [&](QPainter &layer, bool lit) {
         subjectRear(layer, subject, ahead, 58, QColor(0x55, 0x55, 0x5a),
                     lit ? Lamps{Beam::Off, true, false, false, true} : Lamps{});
     });
