@@ -237,9 +237,9 @@ void stopSignal(QPainter &p) {
 void straightSignal(QPainter &p) {
     paintGesture(p, {{180, 1, Palm::Forward},
                      {0, 1, Palm::Forward},
-                     Arm{40, 0.35, Palm::Forward},
+                     kRightAtDrivers,
                      {},
-                     swing({-100, -156}, {-62, -170}, {-22, -150})});
+                     swing({-100, -156}, {-72, -172}, {-44, -158})});
 }
 
 void leftTurnSignal(QPainter &p) {
