@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -85,6 +86,36 @@ private slots:
         const double difference = meanDifference(drawn, committed);
         QVERIFY2(difference < 1.5,
                  qPrintable(u"regenerate with make media (difference %1)"_s.arg(difference)));
+    }
+
+    // A lorry or bus version whose drawing ignored its vehicle would repeat the car's scene.
+    void heavyVariantShowsItsVehicle_data() {
+        QTest::addColumn<QString>("variant");
+        QTest::addColumn<QString>("scene");
+        const std::pair<const char *, const char *> pairs[] = {
+            {"scene_fog_truck.png", "scene_fog.png"},
+            {"scene_rain_truck.png", "scene_rain_road.png"},
+            {"scene_snow_truck.png", "scene_snow_ice.png"},
+            {"scene_long_descent_truck.png", "scene_long_descent.png"},
+            {"scene_railway_crossing_truck.png", "scene_railway_crossing.png"},
+            {"scene_mountain_curve_bus.png", "scene_mountain_curve.png"},
+        };
+        for (const auto &[variant, scene] : pairs)
+            QTest::newRow(variant) << QString::fromLatin1(variant) << QString::fromLatin1(scene);
+    }
+    void heavyVariantShowsItsVehicle() {
+        QFETCH(QString, variant);
+        QFETCH(QString, scene);
+        const auto drawing = [](const QString &name) {
+            for (const auto &drawer : mediagen::allPictures())
+                if (name == QLatin1String(drawer.name))
+                    return mediagen::drawPicture(drawer);
+            return QImage();
+        };
+        const QImage heavy = drawing(variant), car = drawing(scene);
+        QVERIFY2(!heavy.isNull() && !car.isNull(), "both pictures are in the catalogue");
+        const double difference = meanDifference(heavy, car);
+        QVERIFY2(difference > 1.0, qPrintable(u"differs by only %1"_s.arg(difference)));
     }
 
     void clipLoopsWithoutAJump_data() {
