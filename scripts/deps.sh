@@ -4,9 +4,9 @@
 set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsqlcipher-dev
-  libsqlcipher0 libqt6multimedia6 libqt6multimediawidgets6 qt6-qpa-plugins
+  mdbtools-dev libmdb3 libsqlcipher0 libqt6multimedia6 libqt6multimediawidgets6 qt6-qpa-plugins
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-wqy-microhei fonts-arphic-uming fonts-dejavu-core)
-test_pkgs=(xvfb xauth imagemagick sqlcipher)
+test_pkgs=(xvfb xauth imagemagick sqlcipher mdbtools)
 media_pkgs=(ffmpeg)
 
 wanted=("${build_pkgs[@]}")
