@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bank/bankwriter.h"
 #include "fixturebank.h"
 #include "jetwriter.h"
 
@@ -8,6 +9,7 @@ namespace jetfixture {
 // The two tables of a question bank with the column types of the original Jet banks: `question`
 // a memo, the other texts text columns, the numbers long integers (the chapters' `state` an
 // integer).
+Database questionBank(const bank::BankRows &rows);
 Database questionBank(const QList<fixture::Chapter> &chapters,
                       const QList<fixture::Question> &questions);
 
