@@ -78,6 +78,24 @@ private slots:
         QCOMPARE(table.rows[1], QVariantList({qint64(2), QVariant(), QVariant()}));
     }
 
+    // Past the room the reader gives one value (1 MiB of UTF-8), a memo fails rather than being
+    // cut short.
+    void aMemoTooLongToReadIsNamed() {
+        const QString file = m_dir.filePath(u"huge.mdb"_s);
+        jetfixture::writeJetFile(
+            file, {{{u"t"_s, {{u"question"_s, ColumnType::Memo}}, {{QString(400000, u'长')}}}},
+                   QString()});
+        try {
+            bank::JetReader(file).table(u"t"_s);
+            QFAIL("a memo longer than the reader's room was read");
+        } catch (const bank::Error &error) {
+            QCOMPARE(error.number(), int(bank::JetProblem::ValueTooLong));
+            QVERIFY2(error.description().contains(file), qPrintable(error.description()));
+            QVERIFY2(error.description().contains(u"'question'"_s),
+                     qPrintable(error.description()));
+        }
+    }
+
     void tablesAreListed() {
         const QString file = m_dir.filePath(u"bank.mdb"_s);
         jetfixture::writeJetBank(file, {}, {});
