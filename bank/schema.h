@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <array>
+
 namespace bank {
 
 // The password of both editions' banks, as it stands in their connection text.
@@ -21,5 +23,14 @@ inline QString schemaSql() {
         "create index shiti2012_chapter_type on shiti2012 (zhangjie, txbz, id);"
         "create index shiti2012_type_chapter on shiti2012 (txbz, zhangjie, id);");
 }
+
+// The columns of each table, in the order bank::BankRows holds a row's values.
+inline constexpr std::array<const char *, 12> kQuestionColumns = {
+    "id",  "question", "ans1",  "ans2", "ans3",  "ans4",
+    "ans", "bmp",      "flash", "txbz", "state", "zhangjie"};
+// Written by our tool after those twelve; a bank (or a Jet file) without them stays valid.
+inline constexpr std::array<const char *, 2> kExplanationColumns = {"jiexi", "yiju"};
+inline constexpr std::array<const char *, 3> kChapterColumns = {"zhangjieid", "zhangjiename",
+                                                                "state"};
 
 } // namespace bank

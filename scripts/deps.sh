@@ -5,9 +5,9 @@
 set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsqlcipher-dev
-  libsqlcipher0 libqt6multimedia6 libqt6multimediawidgets6 qt6-qpa-plugins
+  mdbtools-dev libmdb3 libsqlcipher0 libqt6multimedia6 libqt6multimediawidgets6 qt6-qpa-plugins
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-wqy-microhei fonts-arphic-uming fonts-dejavu-core)
-test_pkgs=(xvfb xauth imagemagick sqlcipher desktop-file-utils appstream)
+test_pkgs=(xvfb xauth imagemagick sqlcipher desktop-file-utils appstream mdbtools)
 media_pkgs=(ffmpeg)
 package_pkgs=(dpkg-dev file lintian)
 

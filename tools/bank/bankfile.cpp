@@ -1,14 +1,11 @@
 #include "bankfile.h"
 
+#include "bank/bankwriter.h"
 #include "bank/error.h"
 #include "bank/schema.h"
 #include "bank/sqlite.h"
 
-#include <QFileInfo>
-#include <QTemporaryFile>
-
 #include <cmath>
-#include <filesystem>
 
 using namespace Qt::Literals::StringLiterals;
 using bank::sqlite::Database;
@@ -20,43 +17,6 @@ namespace {
 
 QVariant nullable(const std::optional<QString> &value) {
     return value ? QVariant(*value) : QVariant();
-}
-
-void writeRows(Database &db, const Bank &bank) {
-    db.exec(bank::schemaSql());
-    bank::sqlite::Transaction transaction(db);
-    Statement chapter(db, u"insert into zhangjie (zhangjieid, zhangjiename, state) "
-                          "values (?,?,?)"_s);
-    for (const Chapter &c : bank.chapters) {
-        chapter.bind(1, c.id);
-        chapter.bind(2, c.name);
-        chapter.bind(3, c.state);
-        chapter.step();
-        chapter.reset();
-    }
-    Statement question(db, u"insert into shiti2012 (id, question, ans1, ans2, ans3, ans4, ans, "
-                           "bmp, flash, txbz, state, zhangjie, jiexi, yiju) "
-                           "values (?,?,?,?,?,?,?,?,?,?,'',?,?,?)"_s);
-    for (const Question &q : bank.questions) {
-        const QVariant values[] = {q.id,
-                                   q.question,
-                                   nullable(q.options[0]),
-                                   nullable(q.options[1]),
-                                   nullable(q.options[2]),
-                                   nullable(q.options[3]),
-                                   q.answer,
-                                   nullable(q.picture),
-                                   nullable(q.clip),
-                                   q.type,
-                                   q.chapter,
-                                   nullable(q.explanation),
-                                   nullable(q.basis)};
-        for (int i = 0; i < int(std::size(values)); ++i)
-            question.bind(i + 1, values[i]);
-        question.step();
-        question.reset();
-    }
-    transaction.commit();
 }
 
 // A whole number from an integer column, or nullopt when a foreign bank stored anything else.
@@ -116,25 +76,15 @@ bool hasExplanationColumns(Database &db) {
 } // namespace
 
 void writeBankFile(const Bank &bank, const QString &path) {
-    const QFileInfo target(path);
-    QTemporaryFile temporary(target.absolutePath() + u"/."_s + target.fileName() + u".XXXXXX"_s);
-    if (!temporary.open())
-        throw bank::Error(0, u"cannot create a temporary file in %1: %2"_s.arg(
-                                 target.absolutePath(), temporary.errorString()));
-    temporary.close(); // the name stays reserved and is removed with the object
-    temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                             QFile::ReadOther);
-    {
-        Database db(temporary.fileName(), Database::Mode::ReadWrite);
-        db.key(QByteArray(bank::kBankPassword));
-        writeRows(db, bank);
-    }
-    std::error_code error;
-    std::filesystem::rename(QFileInfo(temporary.fileName()).filesystemFilePath(),
-                            target.filesystemFilePath(), error);
-    if (error)
-        throw bank::Error(0, u"cannot replace %1: %2"_s.arg(
-                                 path, QString::fromLocal8Bit(error.message().c_str())));
+    bank::BankRows rows;
+    for (const Chapter &c : bank.chapters)
+        rows.chapters.append({c.id, c.name, c.state});
+    for (const Question &q : bank.questions)
+        rows.questions.append({q.id, q.question, nullable(q.options[0]), nullable(q.options[1]),
+                               nullable(q.options[2]), nullable(q.options[3]), q.answer,
+                               nullable(q.picture), nullable(q.clip), q.type, QString(),
+                               q.chapter, nullable(q.explanation), nullable(q.basis)});
+    bank::writeBankRows(rows, path, QLatin1String(bank::kBankPassword));
 }
 
 ReadBank readBankFile(const QString &path) {
