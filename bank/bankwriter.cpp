@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <filesystem>
 #include <span>
 
@@ -54,7 +55,17 @@ void writeBankRows(const BankRows &rows, const QString &path, const QString &pas
         db.exec(schemaSql());
         sqlite::Transaction transaction(db);
         insertRows(db, u"zhangjie"_s, rows.chapters, kChapterColumns);
-        insertRows(db, u"shiti2012"_s, rows.questions, kQuestionColumns, kExplanationColumns);
+        // Explanations are stored where the rows have them (our sources), not for a Jet copy.
+        const bool explained = std::any_of(
+            rows.questions.cbegin(), rows.questions.cend(),
+            [](const QVariantList &row) { return row.size() > qsizetype(kQuestionColumns.size()); });
+        if (explained) {
+            for (const char *column : kExplanationColumns)
+                db.exec(u"alter table shiti2012 add column %1 text"_s.arg(QLatin1String(column)));
+            insertRows(db, u"shiti2012"_s, rows.questions, kQuestionColumns, kExplanationColumns);
+        } else {
+            insertRows(db, u"shiti2012"_s, rows.questions, kQuestionColumns);
+        }
         transaction.commit();
     }
     std::error_code error;

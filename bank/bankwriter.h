@@ -7,7 +7,8 @@
 namespace bank {
 
 // The rows of a bank, each a list of values in the column order of schema.h (kChapterColumns;
-// kQuestionColumns then kExplanationColumns); a missing or invalid QVariant stores Null.
+// kQuestionColumns, then kExplanationColumns when the rows carry explanations: only then does the
+// bank get those columns); a missing or invalid QVariant stores Null.
 struct BankRows {
     QList<QVariantList> chapters;
     QList<QVariantList> questions;

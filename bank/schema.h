@@ -10,14 +10,14 @@ namespace bank {
 inline constexpr char kBankPassword[] = "Tq4vLm8rXc2nWp6s";
 
 // The two tables of a question bank, as the bank tool and the test fixtures create them. The
-// columns `jiexi` (a question's explanation) and `yiju` (the rule it rests on) came later: banks
-// without them stay valid. The indexes serve the id pools of paper composition (chapter and type),
+// columns `jiexi` (a question's explanation) and `yiju` (the rule it rests on) came later and are
+// added by the bank writer only for rows that carry them: banks without them stay valid. The indexes serve the id pools of paper composition (chapter and type),
 // which would otherwise scan the whole table eight times per paper.
 inline QString schemaSql() {
     return QStringLiteral(
         "create table shiti2012 (id integer primary key, question text, ans1 text, ans2 text, "
         "ans3 text, ans4 text, ans text, bmp text, flash text, txbz text, state text, "
-        "zhangjie integer, jiexi text, yiju text);"
+        "zhangjie integer);"
         "create table zhangjie (zhangjieid integer primary key, zhangjiename text, "
         "state integer);"
         "create index shiti2012_chapter_type on shiti2012 (zhangjie, txbz, id);"
