@@ -1,14 +1,13 @@
 #include "connection.h"
 
+#include "bankformat.h"
 #include "connectionimpl.h"
 #include "connectiontext.h"
 #include "error.h"
 #include "jetdialect.h"
 #include "jetfunctions.h"
-#include "keyderivation.h"
 #include "recordset.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -21,19 +20,7 @@ namespace bank {
 
 namespace {
 
-constexpr qsizetype kSaltBytes = 16; // an SQLCipher file begins with its key salt
-
 const QString kClosedMessage = u"Operation is not allowed when the object is closed"_s;
-
-QByteArray readSalt(const QString &path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw Error(SQLITE_CANTOPEN, u"Could not find file '"_s + path + u"'"_s);
-    const QByteArray salt = file.read(kSaltBytes);
-    if (salt.size() != kSaltBytes)
-        throw Error(SQLITE_NOTADB, u"Not a question bank: '"_s + path + u"'"_s);
-    return salt;
-}
 
 // The bank stays usable when it cannot be written: unqualified names resolve to the TEMP
 // schema first, so every statement of the program reads and writes this copy instead.
@@ -70,15 +57,12 @@ void Connection::open() {
     if (d->db)
         throw Error(SQLITE_MISUSE, u"Operation is not allowed when the object is open"_s);
     const ConnectionText text = parseConnectionText(d->connectionString);
-    const QByteArray keySpec = rawKeySpec(text.password, readSalt(text.dataSource));
     const bool wantWrite =
         !text.readOnly && QFileInfo(QFileInfo(text.dataSource).absolutePath()).isWritable();
-    auto db = std::make_unique<sqlite::Database>(text.dataSource,
-                                                 wantWrite ? sqlite::Database::Mode::ReadWrite
-                                                           : sqlite::Database::Mode::ReadOnly);
-    db->key(keySpec);
+    auto db = openBankFile(text.dataSource, text.password,
+                           wantWrite ? sqlite::Database::Mode::ReadWrite
+                                     : sqlite::Database::Mode::ReadOnly);
     registerJetFunctions(db->handle());
-    db->exec(u"select count(*) from sqlite_master"_s); // a wrong key fails here (SQLITE_NOTADB)
     db->exec(u"PRAGMA busy_timeout=2000"_s);
     // A record set reads each page twice (its keys at open, its records as it reaches them):
     // room for the whole bank keeps the second read from decrypting the page again.

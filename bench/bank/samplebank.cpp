@@ -1,5 +1,6 @@
 #include "samplebank.h"
 
+#include "bank/bankformat.h"
 #include "bank/schema.h"
 #include "bank/sqlite.h"
 
@@ -26,7 +27,7 @@ void writeSampleBank(const QString &path, int questions) {
     QFile::remove(path);
     QRandomGenerator random{quint32(questions)}; // the same bank for the same size
     bank::sqlite::Database db(path, bank::sqlite::Database::Mode::Create);
-    db.key(QByteArray(bank::kBankPassword));
+    bank::keyNewBank(db, QLatin1String(bank::kBankPassword));
     db.exec(bank::schemaSql());
     bank::sqlite::Transaction tx(db);
     bank::sqlite::Statement chapter(db, u"insert into zhangjie values (?,?,?)"_s);

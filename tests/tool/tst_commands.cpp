@@ -114,14 +114,11 @@ private slots:
             u"<dir>/none/out.dll: cannot write the bank: cannot create a temporary file in "
             "<dir>/none: No such file or directory"_s);
         row("dump missing bank", {u"dump"_s, u"<dir>/none.dll"_s}, failure, {},
-            u"<dir>/none.dll: cannot read the bank: unable to open database file: "
-            "<dir>/none.dll"_s);
+            u"<dir>/none.dll: cannot read the bank: Could not find file '<dir>/none.dll'"_s);
         row("dump a file that is not a bank", {u"dump"_s, u"<dir>/text.dll"_s}, failure, {},
-            u"<dir>/text.dll: cannot read the bank: file is encrypted or is not a database (not "
-            "a question bank, or not keyed with the editions' password)"_s);
+            u"<dir>/text.dll: cannot read the bank: Not a question bank: '<dir>/text.dll'"_s);
         row("check a file that is not a bank", {u"check"_s, u"<dir>/text.dll"_s}, failure, {},
-            u"<dir>/text.dll: cannot read the bank: file is encrypted or is not a database (not "
-            "a question bank, or not keyed with the editions' password)"_s);
+            u"<dir>/text.dll: cannot read the bank: Not a question bank: '<dir>/text.dll'"_s);
         row("check without media", {u"check"_s, u"<dir>/sound.dll"_s}, banktool::Success,
             {u"<dir>/sound.dll: no problems in 1 chapters and 2 questions"_s}, QString());
         row("check with both folders",

@@ -1,5 +1,6 @@
 #include "bankfile.h"
 
+#include "bank/bankformat.h"
 #include "bank/error.h"
 #include "bank/schema.h"
 #include "bank/sqlite.h"
@@ -115,7 +116,7 @@ void writeBankFile(const Bank &bank, const QString &path) {
                              QFile::ReadOther);
     {
         Database db(temporary.fileName(), Database::Mode::ReadWrite);
-        db.key(QByteArray(bank::kBankPassword));
+        bank::keyNewBank(db, QLatin1String(bank::kBankPassword));
         writeRows(db, bank);
     }
     std::error_code error;
@@ -127,8 +128,9 @@ void writeBankFile(const Bank &bank, const QString &path) {
 }
 
 ReadBank readBankFile(const QString &path) {
-    Database db(path, Database::Mode::ReadOnly);
-    db.key(QByteArray(bank::kBankPassword));
+    const auto opened =
+        bank::openBankFile(path, QLatin1String(bank::kBankPassword), Database::Mode::ReadOnly);
+    Database &db = *opened;
     ReadBank out;
     int row = 0;
 
