@@ -46,6 +46,9 @@ std::unique_ptr<sqlite::Database> tryOpen(const QString &path, sqlite::Database:
 QString cipherVersion() {
     static const QString version = [] {
         sqlite::Database db(u":memory:"_s, sqlite::Database::Mode::Create);
+        // SQLCipher 4 writes its own log to stderr, among it every probe in a format that does
+        // not fit; each failure reaches our caller as an Error naming the file instead.
+        db.exec(u"PRAGMA cipher_log_level = NONE"_s);
         sqlite::Statement statement(db, u"PRAGMA cipher_version"_s);
         return statement.step() ? statement.column(0).toString() : QString();
     }();

@@ -23,7 +23,8 @@ inline constexpr int kKeyBytes = 32;
 inline constexpr int kSaltBytes = 16; // an SQLCipher file begins with its key salt
 } // namespace bankformat
 
-// The SQLCipher the program runs on, as it names itself ("3.4.1", "4.14.0 community").
+// The SQLCipher the program runs on, as it names itself ("3.4.1", "4.14.0 community"). The first
+// call also quiets SQLCipher's own log, which the bank layer's errors replace.
 QString cipherVersion();
 int cipherMajorVersion(); // 3 or 4 (or later)
 

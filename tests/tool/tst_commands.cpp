@@ -2,7 +2,9 @@
 // and the built program itself, through QProcess, for its exit statuses.
 #include "commands.h"
 
+#include "bank/bankformat.h"
 #include "bank/schema.h"
+#include "bank/sqlite.h"
 
 #include <QDir>
 #include <QFile>
@@ -220,7 +222,31 @@ private slots:
         QCOMPARE(redump.readAllStandardOutput(), dumped.readAll());
     }
 
-    // Keyed in passphrase form with default settings, so the standard SQLCipher shell opens it.
+    // A bank keyed with another password is reported in one line naming the file, with no
+    // word from SQLCipher itself (4.x logs each failed key to stderr unless told not to).
+    void programReportsForeignBankInOneLine() {
+        const QString foreign = path(u"foreign.dll"_s);
+        {
+            bank::sqlite::Database db(foreign, bank::sqlite::Database::Mode::Create);
+            bank::keyNewBank(db, u"another password"_s);
+            db.exec(bank::schemaSql());
+        }
+        QProcess program;
+        program.start(QStringLiteral(SAFEDRIVE_BANK_EXE), {u"dump"_s, foreign});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), int(banktool::Failure));
+        const QStringList lines =
+            QString::fromUtf8(program.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.first().startsWith(foreign +
+                                          u": cannot read the bank: Not a question bank, "
+                                          "or not keyed with its password: '"_s +
+                                          foreign + u"' (tried "_s),
+                 qPrintable(lines.first()));
+        QCOMPARE(program.readAllStandardOutput(), QByteArray());
+    }
+
+    // Keyed in passphrase form in the bank format, so the standard SQLCipher shell opens it.
     void standardClientOpensTheBank() {
         const QString shell = QStandardPaths::findExecutable(u"sqlcipher"_s);
         if (shell.isEmpty())
