@@ -26,15 +26,17 @@ set(include_dir ${CMAKE_BINARY_DIR}/sqlcipher-include)
 configure_file(${SAFEDRIVE_SQLCIPHER_SOURCE}/sqlite3.h ${include_dir}/sqlcipher/sqlite3.h COPYONLY)
 
 add_library(safedrive_sqlcipher STATIC ${SAFEDRIVE_SQLCIPHER_SOURCE}/sqlite3.c)
+set_target_properties(safedrive_sqlcipher PROPERTIES AUTOMOC OFF)
 target_include_directories(safedrive_sqlcipher SYSTEM PUBLIC ${include_dir})
 target_compile_definitions(safedrive_sqlcipher
   PUBLIC SQLITE_HAS_CODEC
   # What SQLCipher 4 requires of its build; the rest keeps the engine to what the bank layer uses.
   PRIVATE SQLCIPHER_CRYPTO_OPENSSL SQLITE_EXTRA_INIT=sqlcipher_extra_init
           SQLITE_EXTRA_SHUTDOWN=sqlcipher_extra_shutdown SQLITE_THREADSAFE=1 SQLITE_TEMP_STORE=2
-          HAVE_STDINT_H=1 HAVE_USLEEP=1 SQLITE_OMIT_LOAD_EXTENSION)
+          HAVE_STDINT_H=1 SQLITE_OMIT_LOAD_EXTENSION)
 target_link_libraries(safedrive_sqlcipher PUBLIC OpenSSL::Crypto Threads::Threads)
 if(UNIX)
+  target_compile_definitions(safedrive_sqlcipher PRIVATE HAVE_USLEEP=1)
   target_link_libraries(safedrive_sqlcipher PUBLIC m)
 endif()
 message(STATUS "SQLCipher: the amalgamation in ${SAFEDRIVE_SQLCIPHER_SOURCE}")
