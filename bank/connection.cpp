@@ -1,15 +1,14 @@
 #include "connection.h"
 
+#include "bankformat.h"
 #include "connectionimpl.h"
 #include "connectiontext.h"
 #include "error.h"
 #include "jetcache.h"
 #include "jetdialect.h"
 #include "jetfunctions.h"
-#include "keyderivation.h"
 #include "recordset.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -22,19 +21,7 @@ namespace bank {
 
 namespace {
 
-constexpr qsizetype kSaltBytes = 16; // an SQLCipher file begins with its key salt
-
 const QString kClosedMessage = u"Operation is not allowed when the object is closed"_s;
-
-QByteArray readSalt(const QString &path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw Error(SQLITE_CANTOPEN, u"Could not find file '"_s + path + u"'"_s);
-    const QByteArray salt = file.read(kSaltBytes);
-    if (salt.size() != kSaltBytes)
-        throw Error(SQLITE_NOTADB, u"Not a question bank: '"_s + path + u"'"_s);
-    return salt;
-}
 
 // The bank stays usable when it cannot be written: unqualified names resolve to the TEMP
 // schema first, so every statement of the program reads and writes this copy instead.
@@ -73,13 +60,11 @@ void Connection::open() {
     const ConnectionText text = parseConnectionText(d->connectionString);
     // A Jet bank is opened as its SQLCipher copy; every write goes to the copy.
     const QString file = bankFileToOpen(text.dataSource, text.password);
-    const QByteArray keySpec = rawKeySpec(text.password, readSalt(file));
     const bool wantWrite = !text.readOnly && QFileInfo(QFileInfo(file).absolutePath()).isWritable();
-    auto db = std::make_unique<sqlite::Database>(
-        file, wantWrite ? sqlite::Database::Mode::ReadWrite : sqlite::Database::Mode::ReadOnly);
-    db->key(keySpec);
+    auto db = openBankFile(file, text.password,
+                           wantWrite ? sqlite::Database::Mode::ReadWrite
+                                     : sqlite::Database::Mode::ReadOnly);
     registerJetFunctions(db->handle());
-    db->exec(u"select count(*) from sqlite_master"_s); // a wrong key fails here (SQLITE_NOTADB)
     db->exec(u"PRAGMA busy_timeout=2000"_s);
     // A record set reads each page twice (its keys at open, its records as it reaches them):
     // room for the whole bank keeps the second read from decrypting the page again.

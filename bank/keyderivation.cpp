@@ -1,5 +1,7 @@
 #include "keyderivation.h"
 
+#include "bankformat.h"
+
 #include <QCryptographicHash>
 #include <QHash>
 #include <QMutex>
@@ -8,9 +10,6 @@
 namespace bank {
 
 namespace {
-
-constexpr int kKdfIterations = 64000; // SQLCipher 3's default kdf_iter
-constexpr int kKeyBytes = 32;
 
 struct KeyCache {
     QMutex mutex;
@@ -34,8 +33,8 @@ QByteArray rawKeySpec(const QString &password, const QByteArray &salt) {
         key = cache.keys.value(cacheKey);
     }
     if (key.isEmpty()) {
-        key = QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha1, passphrase, salt,
-                                                 kKdfIterations, kKeyBytes);
+        key = QPasswordDigestor::deriveKeyPbkdf2(bankformat::kHash, passphrase, salt,
+                                                 bankformat::kKdfIterations, bankformat::kKeyBytes);
         QMutexLocker lock(&cache.mutex);
         cache.keys.insert(cacheKey, key);
     }

@@ -3,6 +3,7 @@
 // the fastest way (raw key and salt, derived beforehand) and running the same SQLite texts our
 // layer runs. Our side derives its key on its first run, as the program does on its first mode
 // button. Prints one line per bank size: medians of interleaved runs.
+#include "bank/bankformat.h"
 #include "bank/connection.h"
 #include "bank/connectionstring.h"
 #include "bank/jetdialect.h"
@@ -59,6 +60,7 @@ void throughRawCalls(const QByteArray &path, const QByteArray &keySpec, const QB
     sqlite3 *db = nullptr;
     checked(sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE, nullptr), db);
     checked(sqlite3_key(db, keySpec.constData(), int(keySpec.size())), db);
+    bank::applyBankFormat(db);
     // The page cache our connection asks for, so that neither side decrypts a page twice.
     checked(sqlite3_exec(db, "PRAGMA cache_size=-131072", nullptr, nullptr, nullptr), db);
     checked(sqlite3_exec(db, reset.constData(), nullptr, nullptr, nullptr), db);
@@ -94,8 +96,8 @@ void measure(const QString &folder, int questions, int repetitions) {
 
     QFile bankFile(path);
     bankFile.open(QIODevice::ReadOnly);
-    const QByteArray keySpec =
-        bank::rawKeySpec(QLatin1String(bank::kBankPassword), bankFile.read(16));
+    const QByteArray keySpec = bank::rawKeySpec(QLatin1String(bank::kBankPassword),
+                                                bankFile.read(bank::bankformat::kSaltBytes));
     // The floor runs the same SQLite text our layer runs.
     const QByteArray reset = bank::translateJetSql(kReset).toUtf8();
     const QByteArray select = bank::translateJetSql(kSequential).toUtf8();

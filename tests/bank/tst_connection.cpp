@@ -1,9 +1,11 @@
 // Connection text, opening a bank and each way opening fails without touching the file.
+#include "bank/bankformat.h"
 #include "bank/connection.h"
 #include "bank/connectionstring.h"
 #include "bank/error.h"
 #include "bank/recordset.h"
 #include "bank/schema.h"
+#include "bank/sqlite.h"
 #include "fixturebank.h"
 
 #include <QCryptographicHash>
@@ -209,6 +211,82 @@ private slots:
         set.open(u"select id,question from shiti2012"_s, connection);
         QCOMPARE(set.recordCount(), 1);
         QCOMPARE(set.field(u"id"_s), QVariant(qint64(7)));
+    }
+
+    // The bank format is SQLCipher 3's, which a 4.x client reads once told so.
+    void writesTheBankFormat() {
+        const QString file = path(u"format.dll"_s);
+        fixture::writeBank(file, {{1, u"one"_s, 2}},
+                           {fixture::choice(1, 1), fixture::choice(2, 1)});
+        bank::sqlite::Database db(file, bank::sqlite::Database::Mode::ReadOnly);
+        db.key(QByteArray(bank::kBankPassword));
+        if (bank::cipherMajorVersion() >= 4)
+            db.exec(u"PRAGMA cipher_compatibility = 3"_s);
+        bank::sqlite::Statement count(db, u"select count(*) from shiti2012"_s);
+        QVERIFY(count.step());
+        QCOMPARE(count.columnInt64(0), 2);
+    }
+
+    // A bank another tool wrote with SQLCipher 4's defaults opens, and keeps answers, where
+    // the library is 4.x.
+    void opensBankInSqlcipher4Format() {
+        if (bank::cipherMajorVersion() < 4)
+            QSKIP(qPrintable(
+                u"SQLCipher %1 cannot read SQLCipher 4's format"_s.arg(bank::cipherVersion())));
+        fixture::writeBank(path(u"four.dll"_s), {{1, u"one"_s, 2}},
+                           {fixture::choice(1, 1), fixture::choice(2, 1)},
+                           {.settings = fixture::kSqlcipher4Defaults});
+        bank::Connection connection;
+        connection.setConnectionString(bank::BankConnectionString(m_dir.path(), u"\\four.dll"_s));
+        connection.open();
+        connection.execute(u"update shiti2012 set state='B'"_s);
+        connection.close();
+        connection.open();
+        bank::RecordSet set;
+        set.open(u"select id,state from shiti2012 order by id"_s, connection);
+        QCOMPARE(set.recordCount(), 2);
+        QCOMPARE(set.field(u"state"_s), QVariant(u"B"_s));
+    }
+
+    // A bank in neither format fails at open, naming the file and the formats tried, and
+    // stays exactly as it was.
+    void foreignFormatFailsNamingTheFile_data() {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QByteArray>("settings");
+        const QString pw = QLatin1String(bank::kBankPassword);
+        const QString other = u"Tq4vLm8rXc2nWp6S"_s;
+        QTest::newRow("other password") << other << QByteArray();
+        QTest::newRow("page size 4096") << pw << QByteArray("PRAGMA cipher_page_size = 4096;");
+        QTest::newRow("kdf_iter 4000") << pw << QByteArray("PRAGMA kdf_iter = 4000;");
+        QTest::newRow("SQLCipher 4 defaults, other password")
+            << other << QByteArray(fixture::kSqlcipher4Defaults);
+    }
+    void foreignFormatFailsNamingTheFile() {
+        QFETCH(QString, password);
+        QFETCH(QByteArray, settings);
+        const QString file = path(u"foreign.dll"_s);
+        fixture::writeBank(file, {{1, u"one"_s, 2}}, {fixture::choice(1, 1)}, {password, settings});
+        const QByteArray before = checksum(file);
+
+        bank::Connection connection;
+        connection.setConnectionString(
+            bank::BankConnectionString(m_dir.path(), u"\\foreign.dll"_s));
+        try {
+            connection.open();
+            QFAIL("a bank in a foreign format opened");
+        } catch (const bank::Error &error) {
+            QCOMPARE(error.number(), 26); // SQLITE_NOTADB
+            QVERIFY2(error.description().contains(u"'"_s + file + u"'"_s),
+                     qPrintable(error.description()));
+            QVERIFY2(error.description().contains(u"tried the bank format"_s),
+                     qPrintable(error.description()));
+            if (bank::cipherMajorVersion() >= 4)
+                QVERIFY2(error.description().contains(bank::cipherVersion() + u"'s own defaults"_s),
+                         qPrintable(error.description()));
+        }
+        QVERIFY(!connection.isOpen());
+        QCOMPARE(checksum(file), before);
+        QVERIFY(!QFileInfo::exists(file + u"-journal"_s));
     }
 
     void secondStatementIsRefused() {

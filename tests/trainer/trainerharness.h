@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bank/bankformat.h"
 #include "bank/schema.h"
 #include "bank/sqlite.h"
 #include "fixturebank.h"
@@ -69,6 +70,7 @@ public:
     QVariant storedState(qint64 id) {
         bank::sqlite::Database db(bankPath(), bank::sqlite::Database::Mode::ReadOnly);
         db.key(QByteArray(bank::kBankPassword));
+        bank::applyBankFormat(db.handle());
         bank::sqlite::Statement select(db,
                                        QStringLiteral("select state from shiti2012 where id=?"));
         select.bind(1, id);
