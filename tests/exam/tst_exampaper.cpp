@@ -94,8 +94,7 @@ QList<PaperQuestion> readPaper(bank::RecordSet &set) {
 }
 
 ShuffleRandom seededRandom(quint64 first) {
-    return ShuffleRandom([next = first]() mutable {
-        return next++; }));
+    return ShuffleRandom([next = first]() mutable { return next++; });
 }
 
 } // namespace

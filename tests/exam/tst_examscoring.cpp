@@ -82,7 +82,7 @@ private slots:
         const QString plan = u"RW-R"_s + QString(41, u'-') + u"RW---"_s;
         answerPaper(h, plan);
         handIn(h);
-        QVERIFY(h.form().reviewMode());
+        QVERIFY(handedIn(h.form()));
 
         h.click(u"imgNext"_s);
         QCOMPARE(cell(h, 0)->backColor(), kRight);

@@ -99,10 +99,14 @@ private slots:
             QVERIFY(!cell(h, i)->isVisible());
     }
 
+    // The reason is told, and the clock does not start on a paper of no question.
     void aBankThatCannotBeOpenedShowsNoCells() {
         TrainerHarness h; // no bank in the program folder
         startExam(h);
-        QVERIFY(h.form().session().clockRunning());
+        QCOMPARE(h.notices.texts(), QStringList{u"无法打开题库 aqc.dll：文件不存在。"_s});
+        QVERIFY(!h.form().session().clockRunning());
+        QVERIFY(!h.shown(u"lblTime"_s));
+        QVERIFY(!h.shown(u"imgCommit"_s));
         for (int i = 0; i < 50; ++i)
             QVERIFY(!cell(h, i)->isVisible());
         QCOMPARE(h.text(u"lblAll"_s), u"xxxx"_s);

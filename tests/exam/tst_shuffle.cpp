@@ -14,8 +14,7 @@ namespace {
 
 // Seeds 'first', 'first + 1', ... : a fixed, repeatable run that still changes at every reseed.
 ShuffleRandom countingRandom(quint64 first) {
-    return ShuffleRandom([next = first]() mutable {
-        return next++; }));
+    return ShuffleRandom([next = first]() mutable { return next++; });
 }
 
 QList<int> range(int n) {
