@@ -17,10 +17,10 @@ namespace {
 QByteArray readSalt(const QString &path) {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw Error(SQLITE_CANTOPEN, u"Could not find file '"_s + path + u"'"_s);
+        throw Error(errors::FileNotFound, u"Could not find file '"_s + path + u"'"_s);
     const QByteArray salt = file.read(bankformat::kSaltBytes);
     if (salt.size() != bankformat::kSaltBytes)
-        throw Error(SQLITE_NOTADB, u"Not a question bank: '"_s + path + u"'"_s);
+        throw Error(errors::NotABank, u"Not a question bank: '"_s + path + u"'"_s);
     return salt;
 }
 
@@ -77,6 +77,19 @@ void keyNewBank(sqlite::Database &db, const QString &password) {
     applyBankFormat(db.handle());
 }
 
+// The key does not open the file: a wrong password when the file looks like an encrypted
+// database (whole pages, no plain SQLite header), otherwise not a bank at all.
+Error keyRefused(const QString &path, const QString &tried) {
+    QFile file(path);
+    const bool readable = file.open(QIODevice::ReadOnly);
+    const bool plainSqlite = readable && file.read(16) == QByteArrayLiteral("SQLite format 3\0");
+    const bool wholePages = readable && file.size() >= 512 && file.size() % 512 == 0;
+    if (wholePages && !plainSqlite)
+        return Error(errors::WrongPassword,
+                     u"Not a valid password: '%1' (tried %2)"_s.arg(path, tried));
+    return Error(errors::NotABank, u"Not a question bank: '%1' (tried %2)"_s.arg(path, tried));
+}
+
 std::unique_ptr<sqlite::Database> openBankFile(const QString &path, const QString &password,
                                                sqlite::Database::Mode mode) {
     if (auto db = tryOpen(path, mode, rawKeySpec(password, readSalt(path)), true))
@@ -91,9 +104,7 @@ std::unique_ptr<sqlite::Database> openBankFile(const QString &path, const QStrin
     } else if (!defaultsDiffer) {
         tried += u", the only one SQLCipher %1 reads"_s.arg(cipherVersion());
     }
-    throw Error(
-        SQLITE_NOTADB,
-        u"Not a question bank, or not keyed with its password: '%1' (tried %2)"_s.arg(path, tried));
+    throw keyRefused(path, tried);
 }
 
 } // namespace bank

@@ -3,6 +3,8 @@
 #include "bankformat.h"
 #include "connectionimpl.h"
 #include "connectiontext.h"
+#include "core/guard.h"
+#include "core/log.h"
 #include "error.h"
 #include "jetcache.h"
 #include "jetdialect.h"
@@ -41,7 +43,7 @@ sqlite::Database &Connection::Impl::database() {
 Connection::Connection() : d(std::make_unique<Impl>()) {}
 
 Connection::~Connection() {
-    tryStep([this] { close(); });
+    core::tryStep(core::lcBank(), "closing the connection", [this] { close(); });
 }
 
 void Connection::setConnectionString(const QString &text) {
