@@ -3,8 +3,8 @@
 # Usage: scripts/deps.sh [build|test|media]   (test implies build; media adds the media generator's encoder)
 set -euo pipefail
 
-build_pkgs=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsqlcipher-dev
-  libsqlcipher0 libqt6multimedia6 libqt6multimediawidgets6 qt6-qpa-plugins
+build_pkgs=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libsqlcipher-dev
+  libsqlcipher0 libqt6charts6 libqt6multimedia6 libqt6multimediawidgets6 qt6-qpa-plugins
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-wqy-microhei fonts-arphic-uming fonts-dejavu-core)
 test_pkgs=(xvfb xauth imagemagick sqlcipher)
 media_pkgs=(ffmpeg)

@@ -1,0 +1,33 @@
+// The exam history page: every recorded mock exam with its date, score, time used and result;
+// opening one asks the window to show its paper read-only.
+#pragma once
+
+#include "progress/records.h"
+
+#include <QWidget>
+
+class QTableWidget;
+
+namespace trainer {
+
+class HistoryPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit HistoryPage(QWidget *parent = nullptr);
+
+    void showExams(const QList<progress::ExamRecord> &newestFirst);
+    QTableWidget *table() const { return m_table; }
+
+signals:
+    void examChosen(qint64 examId);
+
+private:
+    void openCurrent();
+    QTableWidget *m_table = nullptr;
+};
+
+// "mm:ss" of the time between an exam's start and end.
+QString timeUsed(const progress::ExamRecord &exam);
+
+} // namespace trainer
