@@ -2,6 +2,8 @@
 
 #include "connectionimpl.h"
 #include "connectiontext.h"
+#include "core/guard.h"
+#include "core/log.h"
 #include "error.h"
 #include "jetdialect.h"
 #include "jetfunctions.h"
@@ -28,11 +30,23 @@ const QString kClosedMessage = u"Operation is not allowed when the object is clo
 QByteArray readSalt(const QString &path) {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw Error(SQLITE_CANTOPEN, u"Could not find file '"_s + path + u"'"_s);
+        throw Error(errors::FileNotFound, u"Could not find file '"_s + path + u"'"_s);
     const QByteArray salt = file.read(kSaltBytes);
     if (salt.size() != kSaltBytes)
-        throw Error(SQLITE_NOTADB, u"Not a question bank: '"_s + path + u"'"_s);
+        throw Error(errors::NotABank, u"Not a question bank: '"_s + path + u"'"_s);
     return salt;
+}
+
+// The key does not open the file: a wrong password when the file looks like an encrypted
+// database (whole pages, no plain SQLite header), otherwise not a bank at all.
+Error keyRefused(const QString &path) {
+    QFile file(path);
+    const bool readable = file.open(QIODevice::ReadOnly);
+    const bool plainSqlite = readable && file.read(16) == QByteArrayLiteral("SQLite format 3\0");
+    const bool wholePages = readable && file.size() >= 512 && file.size() % 512 == 0;
+    if (wholePages && !plainSqlite)
+        return Error(errors::WrongPassword, u"Not a valid password: '"_s + path + u"'"_s);
+    return Error(errors::NotABank, u"Not a question bank: '"_s + path + u"'"_s);
 }
 
 // The bank stays usable when it cannot be written: unqualified names resolve to the TEMP
@@ -53,7 +67,7 @@ sqlite::Database &Connection::Impl::database() {
 Connection::Connection() : d(std::make_unique<Impl>()) {}
 
 Connection::~Connection() {
-    tryStep([this] { close(); });
+    core::tryStep(core::lcBank(), "closing the connection", [this] { close(); });
 }
 
 void Connection::setConnectionString(const QString &text) {
@@ -78,7 +92,13 @@ void Connection::open() {
                                                            : sqlite::Database::Mode::ReadOnly);
     db->key(keySpec);
     registerJetFunctions(db->handle());
-    db->exec(u"select count(*) from sqlite_master"_s); // a wrong key fails here (SQLITE_NOTADB)
+    try {
+        db->exec(u"select count(*) from sqlite_master"_s); // a wrong key fails here (SQLITE_NOTADB)
+    } catch (const Error &error) {
+        if (error.number() != SQLITE_NOTADB)
+            throw;
+        throw keyRefused(text.dataSource);
+    }
     db->exec(u"PRAGMA busy_timeout=2000"_s);
     // A record set reads each page twice (its keys at open, its records as it reaches them):
     // room for the whole bank keeps the second read from decrypting the page again.

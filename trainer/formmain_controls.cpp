@@ -1,29 +1,31 @@
 // The controls of the trainer window: the four views, their controls and geometry in twips.
 #include "formmain.h"
 
-#include "bank/error.h"
 #include "clipplayer.h"
+#include "core/color.h"
+#include "core/guard.h"
+#include "core/log.h"
+#include "core/twips.h"
 #include "forecolor.h"
 #include "frame/shippedsettings.h"
 #include "imagebutton.h"
 #include "picturebox.h"
-#include "units.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace trainer {
 
+using core::twipsRect;
+using core::twipsToPixels;
+
 namespace {
 
-constexpr quint32 kRed = 0x0000FF;
-constexpr quint32 kGreen = 0x008000;
 constexpr quint32 kOrange = 0x0080FF;
 
 void place(QWidget *widget, double left, double top, double width, double height) {
@@ -61,9 +63,6 @@ void FormMain::createControls() {
     resize(twipsToPixels(14790), twipsToPixels(10005));
     // The skinned frame fills the window and holds every other control.
     ruZuvoz1 = frame::wearShippedFrame(this, frame::ShippedWindow::FormMain);
-
-    Timer1 = named(new QTimer(this), u"Timer1"_s);
-    Timer1->setInterval(1000);
 
     createChapterPage(); // first, so that it lies behind the start page
     createStartPage();
@@ -234,8 +233,9 @@ PictureBox *FormMain::LoadOptNum(int Index) {
         cell->setFont(first->font());
         cell->setCursor(first->cursor());
         cell->hide();
-        connect(cell, &PictureBox::clicked, this,
-                [this, index] { bank::tryStep([&] { optNum_Click(index); }); });
+        connect(cell, &PictureBox::clicked, this, [this, index] {
+            core::tryStep(core::lcTrainer(), "optNum_Click", [&] { optNum_Click(index); });
+        });
         optNum.append(cell);
     }
     return optNum[Index];

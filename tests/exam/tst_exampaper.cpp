@@ -94,7 +94,8 @@ QList<PaperQuestion> readPaper(bank::RecordSet &set) {
 }
 
 ShuffleRandom seededRandom(quint64 first) {
-    return ShuffleRandom([next = first]() mutable { return next++; });
+    return ShuffleRandom([next = first]() mutable {
+        return next++; }));
 }
 
 } // namespace
@@ -262,9 +263,10 @@ private slots:
         bank::Connection connection;
         bank::RecordSet paperSet;
         ShuffleRandom random = seededRandom(1);
-        trainer::ComposeExamPaper(connection, paperSet,
-                                  bank::BankConnectionString(m_dir.path(), u"\\none.dll"_s),
-                                  random);
+        const std::exception_ptr failure = trainer::ComposeExamPaper(
+            connection, paperSet, bank::BankConnectionString(m_dir.path(), u"\\none.dll"_s),
+            random);
+        QVERIFY(failure);
         QVERIFY(!connection.isOpen());
         QVERIFY(!paperSet.isOpen());
     }
