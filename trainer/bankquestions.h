@@ -11,7 +11,11 @@ namespace trainer {
 // Throws bank::Error when the bank cannot be read.
 QList<progress::QuestionRef> readBankQuestions(const QString &connectionString);
 
-// The same list keyed by bank id.
-QHash<qint64, progress::QuestionRef> byBankId(const QList<progress::QuestionRef> &questions);
+// A past paper's questions as its page lists them: the stem and the right letters, by id.
+struct PaperLine {
+    QString stem;
+    QString right;
+};
+QHash<qint64, PaperLine> readPaperLines(const QString &connectionString, const QList<qint64> &ids);
 
 } // namespace trainer

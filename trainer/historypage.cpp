@@ -1,5 +1,7 @@
 #include "historypage.h"
 
+#include "core/color.h"
+#include "legend.h"
 #include "pagestyle.h"
 
 #include <QGroupBox>
@@ -32,7 +34,7 @@ HistoryPage::HistoryPage(QWidget *parent) : QWidget(parent) {
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(m_table, &QTableWidget::cellActivated, this, &HistoryPage::openCurrent);
-    layout->addWidget(m_table, 1);
+    layout->addWidget(m_table, 2);
 
     auto *bottom = new QHBoxLayout;
     auto *hint = new QLabel(u"双击一次考试或按“查看试卷”，可查看当时的试卷和答案。"_s, box);
@@ -42,6 +44,35 @@ HistoryPage::HistoryPage(QWidget *parent) : QWidget(parent) {
     connect(open, &QPushButton::clicked, this, &HistoryPage::openCurrent);
     bottom->addWidget(open);
     layout->addLayout(bottom);
+
+    m_paper = new QTableWidget(0, 4, box);
+    m_paper->setObjectName(u"tblPaper"_s);
+    m_paper->setHorizontalHeaderLabels({u"题号"_s, u"题目"_s, u"您的答案"_s, u"正确答案"_s});
+    m_paper->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_paper->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_paper->verticalHeader()->hide();
+    m_paper->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_paper->hide();
+    layout->addWidget(m_paper, 3);
+}
+
+void HistoryPage::showPaper(const progress::ExamRecord &exam,
+                            const QHash<qint64, PaperLine> &lines) {
+    m_paper->setRowCount(int(exam.items.size()));
+    for (int row = 0; row < exam.items.size(); ++row) {
+        const progress::ExamItem &item = exam.items[row];
+        const PaperLine line = lines.value(item.question.identity.bankId);
+        const QString cells[] = {QString::number(row + 1), line.stem, item.given, line.right};
+        for (int column = 0; column < 4; ++column) {
+            auto *cell = new QTableWidgetItem(cells[column]);
+            if (column != 1)
+                cell->setTextAlignment(Qt::AlignCenter);
+            m_paper->setItem(row, column, cell);
+        }
+        m_paper->item(row, 0)->setBackground(
+            core::colorFromBgr(legendColor(item.right ? Swatch::Right : Swatch::Wrong)));
+    }
+    m_paper->show();
 }
 
 void HistoryPage::showExams(const QList<progress::ExamRecord> &newestFirst) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "progress/records.h"
+#include "trainer/bankquestions.h"
 
 #include <QWidget>
 
@@ -17,7 +18,11 @@ public:
     explicit HistoryPage(QWidget *parent = nullptr);
 
     void showExams(const QList<progress::ExamRecord> &newestFirst);
+    // The paper of one exam, read-only: each question with the answer given, its cell coloured
+    // right or wrong as the answer sheet was after the hand-in.
+    void showPaper(const progress::ExamRecord &exam, const QHash<qint64, PaperLine> &lines);
     QTableWidget *table() const { return m_table; }
+    QTableWidget *paper() const { return m_paper; }
 
 signals:
     void examChosen(qint64 examId);
@@ -25,6 +30,7 @@ signals:
 private:
     void openCurrent();
     QTableWidget *m_table = nullptr;
+    QTableWidget *m_paper = nullptr;
 };
 
 // "mm:ss" of the time between an exam's start and end.

@@ -87,12 +87,12 @@ void ProgressRecorder::flushWaiting() {
         return;
     for (const WaitingAnswer &waiting : std::as_const(m_waitingAnswers))
         if (const auto question = questionRef(waiting.id))
-            m_store.recordAnswer({waiting.at, waiting.mode, *question, waiting.given,
-                                  waiting.right, waiting.spentMs});
+            m_store.recordAnswer({waiting.at, waiting.mode, *question, waiting.given, waiting.right,
+                                  waiting.spentMs});
     m_waitingAnswers.clear();
     for (const WaitingPaper &paper : std::as_const(m_waitingPapers)) {
-        progress::ExamRecord exam{0, paper.started, paper.ended, paper.result.score,
-                                  paper.result.passed, {}};
+        progress::ExamRecord exam{
+            0, paper.started, paper.ended, paper.result.score, paper.result.passed, {}};
         for (const JudgedQuestion &judged : paper.result.questions)
             if (const auto question = questionRef(judged.id))
                 exam.items.append({*question, judged.answer, judged.right});
