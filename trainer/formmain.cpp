@@ -10,6 +10,7 @@
 #include "legend.h"
 #include "notices.h"
 #include "picturebox.h"
+#include "progress/progressstore.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -42,10 +43,9 @@ QCursor handCursor() {
 FormMain::FormMain(const Edition &edition, Notices *notices, const QString &programFolder,
                    QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_edition(edition),
-      m_session(new Session(
-          edition, programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder,
-          this)),
-      m_notices(notices) {
+      m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                              : programFolder),
+      m_session(new Session(edition, m_programFolder, this)), m_notices(notices) {
     if (!m_notices) {
         m_ownNotices = std::make_unique<MessageBoxNotices>(this);
         m_notices = m_ownNotices.get();
@@ -59,6 +59,7 @@ FormMain::FormMain(const Edition &edition, Notices *notices, const QString &prog
     createControls();
     connectHandlers();
     connectSession();
+    createProgress();
     Form_Load();
 }
 

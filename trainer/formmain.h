@@ -15,11 +15,19 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
+
+namespace progress {
+class ProgressStore;
+}
 
 namespace trainer {
 
 class ClipPlayer;
+class HistoryPage;
 class ImageButton;
+class ProgressRecorder;
+class StatisticsPage;
 class Notices;
 class PictureBox;
 
@@ -71,8 +79,27 @@ public:
     QList<QCheckBox *> chkChapter; // box 0 exists from the start; more are created on demand
     ImageButton *imgSelect = nullptr;
 
+    // The learner's own controls, beside the design's: the start page's summary and links, the
+    // favourite mark on the question page.
+    QLabel *lblSummary = nullptr;
+    QLabel *lblLinks = nullptr;
+    QPushButton *cmdFavourite = nullptr;
+
     // The session the window renders; every decision about questions lives there.
     Session &session() const { return *m_session; }
+    progress::ProgressStore &progressStore() const { return *m_progress; }
+    ProgressRecorder &progressRecorder() const { return *m_recorder; }
+
+    // Where the learner's progress is kept: the user's data folder, never the program's.
+    static QString defaultProgressFile();
+
+    // The added views, reached from the system menu and the start page's links.
+    enum class View { Book, Favourites, Random, History, Statistics };
+    void openView(View view);
+    void toggleFavourite();
+    void refreshSummary();
+    // Merges an export file into the store; says what was added or why nothing was.
+    QString importProgressFile(const QString &path);
 
     // Start-up and shut-down.
     void Form_Load();
@@ -111,6 +138,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -128,9 +156,22 @@ private:
     void connectHandlers();
     QCheckBox *chapterBox(int Index); // box Index, created like box 0 when missing
     Notices &notices() const { return *m_notices; }
+    void createProgress();
+    void readBankQuestionsAhead();
+    void showFavouriteMark();
+    void showPastPaper(qint64 examId);
+    void saveCharts();
+    void exportProgress();
+    void importProgress();
+    void resetProgress();
 
     Edition m_edition;
+    QString m_programFolder;
     Session *m_session = nullptr;
+    std::unique_ptr<progress::ProgressStore> m_progress;
+    ProgressRecorder *m_recorder = nullptr;
+    HistoryPage *m_history = nullptr;
+    StatisticsPage *m_statistics = nullptr;
     std::unique_ptr<Notices> m_ownNotices;
     Notices *m_notices = nullptr;
 };

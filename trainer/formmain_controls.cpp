@@ -101,6 +101,8 @@ void FormMain::createQuestionPage() {
     lbl[1] = label(FR01, u"lbl(1)"_s, u"转到第                    题"_s);
     place(lbl[1], 2600, 330, 3600, 300);
     txtCurrent = named(new QLineEdit(u"0"_s, FR01), u"txtCurrent"_s);
+    // The study keys (digits, arrows) belong to the question until the box is clicked.
+    txtCurrent->setFocusPolicy(Qt::ClickFocus);
     place(txtCurrent, 3250, 290, 900, 360);
     lblTime = label(FR01, u"lblTime"_s, u"30:00"_s);
     place(lblTime, 11000, 290, 1200, 360);
@@ -164,6 +166,7 @@ void FormMain::createQuestionPage() {
     }
 
     cboJump = named(new QComboBox(FR01), u"cboJump"_s);
+    cboJump->setFocusPolicy(Qt::ClickFocus); // its arrows would swallow the study keys
     cboJump->addItems({u"自动"_s, u"手动"_s});
     place(cboJump, 300, 5900, 1100, 360);
     lbl[3] = label(FR01, u"lbl(3)"_s, u"跳转到下一题"_s);

@@ -148,6 +148,26 @@ void Session::loadPracticeSet(SetKind kind) {
     afterSetOpened(kind, Mode::Practice);
 }
 
+void Session::loadIdSet(SetKind kind, const QList<qint64> &ids) {
+    m_clock.stop();
+    QStringList list;
+    for (const qint64 id : ids)
+        list << QString::number(id);
+    // An empty list still opens a set, of no question, as an empty chapter does.
+    if (openBank())
+        openQuestionSet(questionSelect() + u"where zhangjie<=7 and id in("_s +
+                        (list.isEmpty() ? u"-1"_s : list.join(u',')) + u") order by id asc"_s);
+    afterSetOpened(kind, Mode::Practice);
+}
+
+void Session::loadRandomSet() {
+    m_clock.stop();
+    // The order is fixed when the set opens: random() is taken once per question then.
+    if (openBank())
+        openQuestionSet(questionSelect() + u"where zhangjie<=7 order by random()"_s);
+    afterSetOpened(SetKind::Random, Mode::Practice);
+}
+
 QList<Chapter> Session::loadChapterList() {
     m_clock.stop();
     setMode(Mode::None);

@@ -46,7 +46,17 @@ public:
     Q_ENUM(Mode)
 
     // Which set a mode button loads.
-    enum class SetKind { Sequential, Chapters, Animation, MultiAnswer, ExamPaper };
+    // Book, Favourites and Random are the learner's own sets, practised as Sequential is.
+    enum class SetKind {
+        Sequential,
+        Chapters,
+        Animation,
+        MultiAnswer,
+        ExamPaper,
+        Book,
+        Favourites,
+        Random,
+    };
     Q_ENUM(SetKind)
 
     static constexpr int kExamSeconds = 1800;
@@ -77,6 +87,10 @@ public:
 
     // Mode buttons: the practice sets, the chapter list, the examination.
     void loadPracticeSet(SetKind kind);
+    // The questions with these ids (whole numbers, from the progress store) in id order.
+    void loadIdSet(SetKind kind, const QList<qint64> &ids);
+    // Every offered question, in an order shuffled afresh at each call.
+    void loadRandomSet();
     QList<Chapter> loadChapterList();
     void loadChapters(const QStringList &chapterIds);
     void startExam();

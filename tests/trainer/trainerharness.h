@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,6 +24,7 @@ public:
     TrainerHarness(const QList<fixture::Chapter> &chapters,
                    const QList<fixture::Question> &questions) {
         fixture::writeBank(bankPath(), chapters, questions);
+        forgetProgress();
         start();
     }
     // A program folder without a bank.
@@ -77,13 +80,28 @@ public:
         return select.step() ? select.column(0) : QVariant();
     }
     bool shown(const QString &name) { return get(name)->isVisible(); }
+    // Closes the window and starts it again, as a learner does between two sessions.
+    void restart() {
+        m_form->close();
+        m_form.reset();
+        start();
+    }
 
 private:
     void start() {
+        // The learner's progress goes to Qt's test folder, never the user's own.
+        QStandardPaths::setTestModeEnabled(true);
         m_form = std::make_unique<trainer::FormMain>(edition(), &notices, m_dir.path());
         m_form->show();
         if (!QTest::qWaitForWindowExposed(m_form.get()))
             qFatal("window not exposed");
+    }
+
+    static void forgetProgress() {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString store = trainer::FormMain::defaultProgressFile();
+        for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+            QFile::remove(store + suffix);
     }
 
     QTemporaryDir m_dir;
