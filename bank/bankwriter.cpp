@@ -58,8 +58,9 @@ void writeBankRows(const BankRows &rows, const QString &path, const QString &pas
         insertRows(db, u"zhangjie"_s, rows.chapters, kChapterColumns);
         // Explanations are stored where the rows have them (our sources), not for a Jet copy.
         const bool explained = std::any_of(
-            rows.questions.cbegin(), rows.questions.cend(),
-            [](const QVariantList &row) { return row.size() > qsizetype(kQuestionColumns.size()); });
+            rows.questions.cbegin(), rows.questions.cend(), [](const QVariantList &row) {
+                return row.size() > qsizetype(kQuestionColumns.size());
+            });
         if (explained) {
             for (const char *column : kExplanationColumns)
                 db.exec(u"alter table shiti2012 add column %1 text"_s.arg(QLatin1String(column)));

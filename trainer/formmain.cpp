@@ -60,6 +60,7 @@ FormMain::FormMain(const Edition &edition, Notices *notices, const QString &prog
     connectHandlers();
     connectSession();
     createProgress();
+    createExplanationPanel();
     Form_Load();
 }
 

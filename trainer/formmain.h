@@ -15,6 +15,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace progress {
@@ -84,6 +85,8 @@ public:
     QLabel *lblSummary = nullptr;
     QLabel *lblLinks = nullptr;
     QPushButton *cmdFavourite = nullptr;
+    QPlainTextEdit *txtExplanation = nullptr; // the explanation and its basis, plain text
+    QCheckBox *chkExplanation = nullptr;      // shows or hides it; remembered between runs
 
     // The session the window renders; every decision about questions lives there.
     Session &session() const { return *m_session; }
@@ -108,7 +111,8 @@ public:
 
     // Question display: the question the session shows, step by step.
     void ShowQuestion(const Question &question, const AnswerLine &line);
-    void ClearQuestion(); // an empty set shows no question
+    void ClearQuestion();   // an empty set shows no question
+    void ShowExplanation(); // the panel as the mode and the answer line allow
     void PlayClip(const QString &path);
     void wmp_PlayStateChange(int NewState);
 
@@ -157,6 +161,7 @@ private:
     QCheckBox *chapterBox(int Index); // box Index, created like box 0 when missing
     Notices &notices() const { return *m_notices; }
     void createProgress();
+    void createExplanationPanel();
     void readBankQuestionsAhead();
     void showFavouriteMark();
     void showPastPaper(qint64 examId);

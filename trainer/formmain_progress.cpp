@@ -18,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -112,7 +113,7 @@ void FormMain::createProgress() {
     cmdFavourite->setFocusPolicy(Qt::NoFocus);
     cmdFavourite->setCursor(Qt::PointingHandCursor);
     cmdFavourite->setToolTip(u"收藏本题（F）"_s);
-    place(cmdFavourite, 8800, 270, 1600, 400);
+    place(cmdFavourite, 8800, 270, 1500, 400);
     cmdFavourite->hide();
     connect(cmdFavourite, &QPushButton::clicked, this, &FormMain::toggleFavourite);
     connect(m_session, &Session::questionShown, this, [this] { showFavouriteMark(); });
@@ -299,6 +300,8 @@ void FormMain::keyPressEvent(QKeyEvent *event) {
     } else if (key == Qt::Key_F && !control) {
         if (cmdFavourite->isVisible())
             toggleFavourite();
+    } else if (key == Qt::Key_E && !control) {
+        chkExplanation->toggle();
     } else {
         QWidget::keyPressEvent(event);
         return;

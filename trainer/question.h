@@ -22,6 +22,9 @@ struct Question {
     bool hasClip = false;
     QString clipPath;
     QString answer; // the learner's recorded answer (state), empty when not answered
+    // Why the right answer is right and the rule it rests on; empty where the bank has none.
+    QString explanation;
+    QString basis;
 
     bool isSingleAnswer() const; // types 1 and 3; every other type is built and confirmed
     bool showsConfirm() const;   // type 2

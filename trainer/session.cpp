@@ -81,6 +81,7 @@ void Session::setMode(Mode mode) {
 // ---- Loading sets -------------------------------------------------------------------------
 
 bool Session::openBank() {
+    m_bankExplains = true;
     m_rsSet.reset(); // closed with the connection; its pending answer is stored then
     m_setHoldsQuestions = false;
     m_curBookmark.reset();
@@ -218,6 +219,7 @@ void Session::startExam() {
 }
 
 void Session::composePaper() {
+    m_bankExplains = true;
     m_rsSet.reset();
     m_curBookmark.reset(); // the old set's bookmarks mean nothing in the new paper
     if (!m_cnBank)
@@ -254,6 +256,23 @@ void Session::close() {
 
 // ---- The question on show -----------------------------------------------------------------
 
+// Banks from other tools, older banks and Jet banks have no explanation columns: the first
+// question that finds them missing settles it for the bank.
+void Session::readExplanation(Question &question) {
+    if (!m_bankExplains)
+        return;
+    const core::StepOutcome read = core::tryStep(core::lcTrainer(), "reading the explanation", [&] {
+        bank::RecordSet row;
+        row.open(u"select jiexi,yiju from shiti2012 where id="_s + QString::number(question.id),
+                 *m_cnBank, bank::RecordSet::Cursor::ForwardOnly);
+        if (!row.eof()) {
+            question.explanation = fieldText(row, u"jiexi"_s);
+            question.basis = fieldText(row, u"yiju"_s);
+        }
+    });
+    m_bankExplains = !read.failure;
+}
+
 void Session::readCurrentQuestion() {
     const bank::RecordSet &record = *m_rsSet;
     Question q;
@@ -274,6 +293,7 @@ void Session::readCurrentQuestion() {
     q.clipPath =
         core::mediaFilePath(m_programFolder, m_edition.clipFolder, clip).value_or(QString());
     q.answer = fieldText(record, u"state"_s);
+    readExplanation(q);
     m_question = q;
 }
 

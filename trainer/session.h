@@ -148,6 +148,7 @@ private:
     void setMode(Mode mode);
 
     void readCurrentQuestion();
+    void readExplanation(Question &question);
     void showCurrent(Mode shownAs);
     void showCurrent() { showCurrent(m_mode); }
     void clearQuestion();
@@ -170,6 +171,7 @@ private:
     std::unique_ptr<bank::Connection> m_cnBank;
     std::unique_ptr<bank::RecordSet> m_rsSet;
     bool m_setHoldsQuestions = false; // false while it holds the chapter list
+    bool m_bankExplains = true;       // false once the bank is found without explanations
     std::shared_ptr<ShuffleRandom> m_random;
 
     Mode m_mode = Mode::None;

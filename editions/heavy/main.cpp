@@ -7,6 +7,7 @@ using namespace Qt::Literals::StringLiterals;
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
+    app.setOrganizationName(u"SafeDrive"_s); // the progress store and settings live under it
     const trainer::Edition edition{
         .bankFile = u"\\aqab.dll"_s,
         .pictureFolder = u"\\anquanimages2"_s,

@@ -195,8 +195,8 @@ private slots:
         QTest::addColumn<QByteArray>("key");
         QTest::addColumn<int>("number");
         QTest::newRow("plain text file") << QByteArray() << QByteArray() << kNotADatabase;
-        QTest::newRow("other password")
-            << QByteArray("create table zhangjie (x)") << QByteArray("other") << kNotADatabase;
+        QTest::newRow("other password") << QByteArray("create table zhangjie (x)")
+                                        << QByteArray("other") << int(bank::errors::WrongPassword);
         QTest::newRow("no state column")
             << QByteArray("create table zhangjie (zhangjieid, zhangjiename, state);"
                           "create table shiti2012 (id, question, ans1, ans2, ans3, ans4, ans, "

@@ -249,8 +249,7 @@ private slots:
             QString::fromUtf8(program.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1);
         QVERIFY2(lines.first().startsWith(foreign +
-                                          u": cannot read the bank: Not a question bank, "
-                                          "or not keyed with its password: '"_s +
+                                          u": cannot read the bank: Not a valid password: '"_s +
                                           foreign + u"' (tried "_s),
                  qPrintable(lines.first()));
         QCOMPARE(program.readAllStandardOutput(), QByteArray());

@@ -11,7 +11,6 @@
 #include <QLineEdit>
 
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,7 +23,6 @@ public:
     TrainerHarness(const QList<fixture::Chapter> &chapters,
                    const QList<fixture::Question> &questions) {
         fixture::writeBank(bankPath(), chapters, questions);
-        forgetProgress();
         start();
     }
     // A program folder without a bank.
@@ -89,19 +87,13 @@ public:
 
 private:
     void start() {
-        // The learner's progress goes to Qt's test folder, never the user's own.
-        QStandardPaths::setTestModeEnabled(true);
+        // The learner's progress and settings go to this harness's folder, never the user's own.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("data"))));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
         m_form = std::make_unique<trainer::FormMain>(edition(), &notices, m_dir.path());
         m_form->show();
         if (!QTest::qWaitForWindowExposed(m_form.get()))
             qFatal("window not exposed");
-    }
-
-    static void forgetProgress() {
-        QStandardPaths::setTestModeEnabled(true);
-        const QString store = trainer::FormMain::defaultProgressFile();
-        for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
-            QFile::remove(store + suffix);
     }
 
     QTemporaryDir m_dir;

@@ -102,7 +102,7 @@ int import(const QString &jetBank, const QString &target, QTextStream &out, QTex
     try {
         bank::copyJetBank(jetBank, target, QLatin1String(bank::kBankPassword));
     } catch (const bank::Error &error) {
-        err << jetBank << u": cannot import the bank: "_s << explain(error) << u'\n';
+        err << jetBank << u": cannot import the bank: "_s << error.description() << u'\n';
         return Failure;
     }
     const auto read = banktool::read(target, err);
