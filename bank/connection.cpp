@@ -3,6 +3,7 @@
 #include "connectionimpl.h"
 #include "connectiontext.h"
 #include "error.h"
+#include "handlecache.h"
 #include "jetdialect.h"
 #include "jetfunctions.h"
 #include "keyderivation.h"
@@ -73,6 +74,14 @@ void Connection::open() {
     const QByteArray keySpec = rawKeySpec(text.password, readSalt(text.dataSource));
     const bool wantWrite =
         !text.readOnly && QFileInfo(QFileInfo(text.dataSource).absolutePath()).isWritable();
+    d->dataSource = text.dataSource;
+    d->keySpec = keySpec;
+    if (wantWrite) {
+        if (auto parked = handlecache::take(text.dataSource, keySpec)) {
+            d->db = std::move(parked);
+            return;
+        }
+    }
     auto db = std::make_unique<sqlite::Database>(text.dataSource,
                                                  wantWrite ? sqlite::Database::Mode::ReadWrite
                                                            : sqlite::Database::Mode::ReadOnly);
@@ -105,6 +114,10 @@ void Connection::close() {
         }
         d->openSets.removeAll(set);
     }
+    // The next open of the same file may take the handle up again; a handle with a TEMP copy
+    // of the questions is not carried over.
+    if (!firstFailure && !d->shadowed)
+        handlecache::park(d->dataSource, d->keySpec, std::move(d->db));
     d->db.reset();
     d->shadowed = false;
     if (firstFailure)
@@ -127,6 +140,13 @@ void Connection::execute(const QString &jetSql) {
 
 Connection::Impl &Connection::impl() const {
     return *d;
+}
+
+void prepareBankKey(const QString &connectionText) {
+    tryStep([&] {
+        const ConnectionText text = parseConnectionText(connectionText);
+        deriveKeyAhead(text.password, readSalt(text.dataSource));
+    });
 }
 
 } // namespace bank
