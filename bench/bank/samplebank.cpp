@@ -43,13 +43,10 @@ void writeSampleBank(const QString &path, int questions) {
     for (int id = 1; id <= questions; ++id) {
         const int kind = random.bounded(100);
         const QString type = kind < 70 ? u"1"_s : kind < 85 ? u"2"_s : u"3"_s;
-        const bool trueFalse = type == u"1"_s && random.bounded(3) == 0;
         insert.bind(1, id);
-        insert.bind(2, chineseText(random, 15, 90));
-        for (int option = 0; option < 4; ++option) {
-            const bool exists = !trueFalse || option < 2;
-            insert.bind(3 + option, exists ? QVariant(chineseText(random, 2, 24)) : QVariant());
-        }
+        insert.bind(2, chineseText(random, 20, 60));
+        for (int option = 0; option < 4; ++option)
+            insert.bind(3 + option, chineseText(random, 2, 24));
         insert.bind(7, type == u"2"_s ? u"134"_s : QString::number(1 + random.bounded(4)));
         const bool picture = random.bounded(10) < 3;
         insert.bind(8, picture ? QVariant(u"\\"_s + QString::number(id) + u".png"_s) : QVariant());
