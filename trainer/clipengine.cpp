@@ -18,10 +18,13 @@ constexpr int kDropAfterMs = 2000;
 
 } // namespace
 
-ClipEngine::ClipEngine() : m_dropTimer(new QTimer(this)) {
+ClipEngine::ClipEngine(QVideoSink *sink) : m_sink(sink), m_dropTimer(new QTimer(this)) {
     m_dropTimer->setSingleShot(true);
     m_dropTimer->setInterval(kDropAfterMs);
     connect(m_dropTimer, &QTimer::timeout, this, &ClipEngine::dropPlayer);
+    connect(
+        m_sink, &QVideoSink::videoFrameChanged, this,
+        [this](const QVideoFrame &frame) { deliver(frame); }, Qt::DirectConnection);
 }
 
 ClipEngine::~ClipEngine() {
@@ -36,11 +39,7 @@ void ClipEngine::setTarget(QSize box, bool stretch) {
 
 void ClipEngine::createPlayer() {
     m_player = std::make_unique<QMediaPlayer>();
-    m_sink = std::make_unique<QVideoSink>();
-    m_player->setVideoSink(m_sink.get());
-    connect(
-        m_sink.get(), &QVideoSink::videoFrameChanged, this,
-        [this](const QVideoFrame &frame) { deliver(frame); }, Qt::DirectConnection);
+    m_player->setVideoSink(m_sink);
     connect(m_player.get(), &QMediaPlayer::playbackStateChanged, this,
             [this](QMediaPlayer::PlaybackState state) {
                 if (m_failed)
@@ -69,7 +68,6 @@ void ClipEngine::createPlayer() {
 
 void ClipEngine::dropPlayer() {
     m_dropTimer->stop();
-    m_sink.reset(); // the player lets go of a sink that goes first
     m_player.reset();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QThread>
+#include <QVideoSink>
 
 namespace trainer {
 
@@ -32,7 +33,8 @@ ClipEngine *ClipPlayer::engine() {
         return m_engine;
     m_thread = new QThread(this);
     m_thread->setObjectName(QStringLiteral("clip player"));
-    m_engine = new ClipEngine;
+    m_sink = new QVideoSink(this);
+    m_engine = new ClipEngine(m_sink);
     m_engine->moveToThread(m_thread);
     // Queued by nature (another thread): a play() called from the stopped notification is
     // carried out after the player's own notification has returned.

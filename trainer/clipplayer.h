@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QThread;
+class QVideoSink;
 
 namespace trainer {
 
@@ -46,6 +47,7 @@ private:
 
     QThread *m_thread = nullptr;
     ClipEngine *m_engine = nullptr; // lives on m_thread
+    QVideoSink *m_sink = nullptr;   // lives here, see ClipEngine
     quint64 m_generation = 0;       // of the clip set last
     PlayState m_state = Stopped;
     QImage m_frame; // already at the size it is drawn

@@ -3,6 +3,7 @@
 // 1,500, 15,000 and 150,000 questions with rows as long as real ones.
 // Prints one line per action and size: ui-action <name> N=<questions> p50_ms=… p95_ms=…
 #include "fixturebank.h"
+#include "bank/recordset.h"
 #include "trainer/clipplayer.h"
 #include "trainer/formmain.h"
 #include "trainer/notices.h"
@@ -130,10 +131,14 @@ void benchActions(int count) {
     measure("practice-mode", rounds, [&](int) { return control(u"imgNav(0)"_s); });
     measure("next", rounds, [&](int) { return control(u"imgNext"_s); });
     measure("previous", rounds, [&](int) { return control(u"imgPre"_s); });
-    // As the learner answers: the answer is judged, the program moves on by itself and so
-    // stores it.
-    measure("answer", rounds,
-            [&](int round) { return control(u"imgAnswer(%1)"_s.arg(round % 4)); });
+    // As the learner answers: the right answer of a single-answer question, judged; the program
+    // moves on by itself and so stores it.
+    measure("answer", rounds, [&](int) {
+        while (form.rsSet->field(u"txbz"_s).toString() == u"2"_s)
+            QTest::mouseClick(control(u"imgNext"_s), Qt::LeftButton);
+        const int right = form.rsSet->field(u"ans"_s).toString().toInt() - 1;
+        return control(u"imgAnswer(%1)"_s.arg(right));
+    });
 
     // From a playing clip to the next question (animation practice: the next clip).
     form.imgNav_Click(2);
