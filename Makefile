@@ -3,7 +3,7 @@ EDITION ?= light
 PRESET ?= dev
 BUILD := build/$(PRESET)
 
-.PHONY: run test bench build deps deps-test format media
+.PHONY: run test bench build deps deps-test format media package
 
 deps:
 	scripts/deps.sh build
@@ -26,7 +26,7 @@ test: deps-test
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
 bench: deps-test
-	$(MAKE) build/release/build.ninja PRESET=release
+	cmake --preset release -DSAFEDRIVE_BUILD_BENCHMARKS=ON
 	cmake --build build/release --target benchmarks
 	scripts/bench.sh build/release
 
@@ -36,6 +36,17 @@ format:
 # Regenerates the committed pictures, clips and artwork (needs ffmpeg, installed by deps.sh media).
 media:
 	scripts/deps.sh media
-	$(MAKE) build
+	cmake --preset $(PRESET) -DSAFEDRIVE_BUILD_MEDIAGEN=ON
 	cmake --build $(BUILD) --target safedrive-mediagen
 	$(BUILD)/tools/mediagen/safedrive-mediagen $(CURDIR)
+
+# Debian packages of both editions, their shared media and safedrive-bank, in build/packages
+# (a Release build with Debian's hardening flags, installed under /usr).
+package: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
+package:
+	scripts/deps.sh package
+	cmake --preset package \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build build/package
+	cd build/package && cpack -B $(CURDIR)/build/packages

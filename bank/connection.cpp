@@ -4,6 +4,7 @@
 #include "connectiontext.h"
 #include "error.h"
 #include "handlecache.h"
+#include "jetcache.h"
 #include "jetdialect.h"
 #include "jetfunctions.h"
 #include "keyderivation.h"
@@ -71,20 +72,20 @@ void Connection::open() {
     if (d->db)
         throw Error(SQLITE_MISUSE, u"Operation is not allowed when the object is open"_s);
     const ConnectionText text = parseConnectionText(d->connectionString);
-    const QByteArray keySpec = rawKeySpec(text.password, readSalt(text.dataSource));
-    const bool wantWrite =
-        !text.readOnly && QFileInfo(QFileInfo(text.dataSource).absolutePath()).isWritable();
-    d->dataSource = text.dataSource;
+    // A Jet bank is opened as its SQLCipher copy; every write goes to the copy.
+    const QString file = bankFileToOpen(text.dataSource, text.password);
+    const QByteArray keySpec = rawKeySpec(text.password, readSalt(file));
+    const bool wantWrite = !text.readOnly && QFileInfo(QFileInfo(file).absolutePath()).isWritable();
+    d->dataSource = file;
     d->keySpec = keySpec;
     if (wantWrite) {
-        if (auto parked = handlecache::take(text.dataSource, keySpec)) {
+        if (auto parked = handlecache::take(file, keySpec)) {
             d->db = std::move(parked);
             return;
         }
     }
-    auto db = std::make_unique<sqlite::Database>(text.dataSource,
-                                                 wantWrite ? sqlite::Database::Mode::ReadWrite
-                                                           : sqlite::Database::Mode::ReadOnly);
+    auto db = std::make_unique<sqlite::Database>(
+        file, wantWrite ? sqlite::Database::Mode::ReadWrite : sqlite::Database::Mode::ReadOnly);
     db->key(keySpec);
     registerJetFunctions(db->handle());
     db->exec(u"select count(*) from sqlite_master"_s); // a wrong key fails here (SQLITE_NOTADB)

@@ -1,20 +1,23 @@
 #!/usr/bin/env bash
 # Installs the Debian packages SafeDrive needs to build, run and test, skipping those already present.
-# Usage: scripts/deps.sh [build|test|media]   (test implies build; media adds the media generator's encoder)
+# Usage: scripts/deps.sh [build|test|media|package]   (test implies build; media adds the media
+# generator's encoder; package the Debian packaging tools)
 set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsqlcipher-dev
-  libsqlcipher0 libqt6multimedia6 libqt6multimediawidgets6 qt6-qpa-plugins
+  mdbtools-dev libmdb3 libsqlcipher0 libqt6multimedia6 libqt6multimediawidgets6 qt6-qpa-plugins
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-wqy-microhei fonts-arphic-uming fonts-dejavu-core)
-test_pkgs=(xvfb xauth imagemagick sqlcipher)
+test_pkgs=(xvfb xauth imagemagick sqlcipher desktop-file-utils appstream mdbtools)
 media_pkgs=(ffmpeg)
+package_pkgs=(dpkg-dev file lintian)
 
 wanted=("${build_pkgs[@]}")
 case "${1:-build}" in
   build) ;;
   test) wanted+=("${test_pkgs[@]}") ;;
   media) wanted+=("${test_pkgs[@]}" "${media_pkgs[@]}") ;;
-  *) echo "usage: $0 [build|test|media]" >&2; exit 2 ;;
+  package) wanted+=("${package_pkgs[@]}") ;;
+  *) echo "usage: $0 [build|test|media|package]" >&2; exit 2 ;;
 esac
 
 missing=()

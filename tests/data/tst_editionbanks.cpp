@@ -1,4 +1,7 @@
-// The editions' sample banks as built beside their programs: every examination paper composes.
+// The editions' sample banks as built beside their programs: every examination paper composes,
+// and every hand signal of the traffic police is asked about.
+#include "catalogue.h"
+
 #include "bank/connection.h"
 #include "bank/connectionstring.h"
 #include "bank/recordset.h"
@@ -14,11 +17,16 @@ class TestEditionBanks : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyPaperComposes_data();
+    void everyPaperComposes_data() { editions(); }
     void everyPaperComposes();
+    void everyHandSignalIsAsked_data() { editions(); }
+    void everyHandSignalIsAsked();
+
+private:
+    static void editions();
 };
 
-void TestEditionBanks::everyPaperComposes_data() {
+void TestEditionBanks::editions() {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("bankFile");
     QTest::newRow("light") << QStringLiteral(SAFEDRIVE_LIGHT_DIR) << u"\\aqc.dll"_s;
@@ -73,6 +81,35 @@ void TestEditionBanks::everyPaperComposes() {
             drawn.insert(key);
         }
         QCOMPARE(drawn.size(), trainer::kExamQuestionCount);
+    }
+}
+
+// One picture for each of the eight hand signals, and each picture the catalogue has for them is
+// used by a question.
+void TestEditionBanks::everyHandSignalIsAsked() {
+    QFETCH(QString, folder);
+    QFETCH(QString, bankFile);
+    const QString prefix = u"police_gesture_"_s;
+    bank::Connection connection;
+    connection.setConnectionString(bank::BankConnectionString(folder, bankFile));
+    connection.open();
+    bank::RecordSet rows;
+    rows.open(u"select bmp from shiti2012"_s, connection, bank::RecordSet::Cursor::ForwardOnly);
+    QSet<QString> asked;
+    for (; !rows.eof(); rows.moveNext()) {
+        const QString name = rows.field(u"bmp"_s).toString().mid(1); // after the leading "\"
+        if (name.startsWith(prefix))
+            asked.insert(name);
+    }
+    QVERIFY2(asked.size() >= 8, qPrintable(QStringList(asked.begin(), asked.end()).join(u' ')));
+
+    QString error;
+    const auto catalogue = mediagen::readCatalogue(
+        QStringLiteral(SAFEDRIVE_SOURCE_DIR) + u"/tools/mediagen/catalogue.txt"_s, &error);
+    QVERIFY2(!catalogue.empty(), qPrintable(error));
+    for (const QString &name : mediagen::namesOfKind(catalogue, u"picture"_s)) {
+        if (name.startsWith(prefix))
+            QVERIFY2(asked.contains(name), qPrintable(name + u" is asked by no question"_s));
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -87,6 +88,36 @@ private slots:
                  qPrintable(u"regenerate with make media (difference %1)"_s.arg(difference)));
     }
 
+    // A lorry or bus version whose drawing ignored its vehicle would repeat the car's scene.
+    void heavyVariantShowsItsVehicle_data() {
+        QTest::addColumn<QString>("variant");
+        QTest::addColumn<QString>("scene");
+        const std::pair<const char *, const char *> pairs[] = {
+            {"scene_fog_truck.png", "scene_fog.png"},
+            {"scene_rain_truck.png", "scene_rain_road.png"},
+            {"scene_snow_truck.png", "scene_snow_ice.png"},
+            {"scene_long_descent_truck.png", "scene_long_descent.png"},
+            {"scene_railway_crossing_truck.png", "scene_railway_crossing.png"},
+            {"scene_mountain_curve_bus.png", "scene_mountain_curve.png"},
+        };
+        for (const auto &[variant, scene] : pairs)
+            QTest::newRow(variant) << QString::fromLatin1(variant) << QString::fromLatin1(scene);
+    }
+    void heavyVariantShowsItsVehicle() {
+        QFETCH(QString, variant);
+        QFETCH(QString, scene);
+        const auto drawing = [](const QString &name) {
+            for (const auto &drawer : mediagen::allPictures())
+                if (name == QLatin1String(drawer.name))
+                    return mediagen::drawPicture(drawer);
+            return QImage();
+        };
+        const QImage heavy = drawing(variant), car = drawing(scene);
+        QVERIFY2(!heavy.isNull() && !car.isNull(), "both pictures are in the catalogue");
+        const double difference = meanDifference(heavy, car);
+        QVERIFY2(difference > 1.0, qPrintable(u"differs by only %1"_s.arg(difference)));
+    }
+
     void clipLoopsWithoutAJump_data() {
         QTest::addColumn<int>("index");
         const auto clips = mediagen::allClips();
@@ -108,6 +139,39 @@ private slots:
         const double seam = meanDifference(frames.frame(n - 1), frames.frame(0));
         QVERIFY2(seam <= 2 * largestStep + 0.5,
                  qPrintable(u"seam %1 against steps of %2"_s.arg(seam).arg(largestStep)));
+    }
+
+    // A bus or lorry variant is the small-car clip with another vehicle: wired to the car by
+    // mistake, it would repeat the car clip frame for frame.
+    void heavyVariantShowsItsOwnVehicle_data() {
+        QTest::addColumn<int>("variant");
+        QTest::addColumn<int>("base");
+        const auto clips = mediagen::allClips();
+        const auto indexOf = [&](const QString &name) {
+            for (int i = 0; i < int(clips.size()); ++i)
+                if (QLatin1String(clips[i].name) == name)
+                    return i;
+            return -1;
+        };
+        for (int i = 0; i < int(clips.size()); ++i) {
+            QString base = QString::fromLatin1(clips[i].name);
+            if (!base.endsWith(u"_bus.webm"_s) && !base.endsWith(u"_truck.webm"_s))
+                continue;
+            base = base.left(base.lastIndexOf(u'_')) + u".webm"_s;
+            if (const int b = indexOf(base); b >= 0)
+                QTest::newRow(clips[i].name) << i << b;
+        }
+    }
+    void heavyVariantShowsItsOwnVehicle() {
+        QFETCH(int, variant);
+        QFETCH(int, base);
+        const auto clips = mediagen::allClips();
+        const mediagen::ClipFrames heavy(clips[variant]), light(clips[base]);
+        QCOMPARE(heavy.count(), light.count());
+        double largest = 0;
+        for (int i : {heavy.count() / 4, heavy.count() / 2, 3 * heavy.count() / 4})
+            largest = std::max(largest, meanDifference(heavy.frame(i), light.frame(i)));
+        QVERIFY2(largest > 0.5, qPrintable(u"differs by %1 only"_s.arg(largest)));
     }
 };
 

@@ -24,6 +24,8 @@ Question soundQuestion() {
     q.options[2] = u"c"_s;
     q.options[3] = u"d"_s;
     q.answer = u"1"_s;
+    q.explanation = u"解析"_s;
+    q.basis = u"安全驾驶常识"_s;
     return q;
 }
 
@@ -160,6 +162,18 @@ private slots:
         row("picture that is only the backslash", [](Question &q) { q.picture = u"\\"_s; },
             {u"b.dll: question 7: picture \"\" is not a plain file name"_s});
         row("empty media names mean none", [](Question &q) { q.picture = q.clip = QString(); }, {});
+        row("explanation of 200 characters",
+            [](Question &q) { q.explanation = QString(200, u'解'); }, {});
+        row("explanation of 201 characters",
+            [](Question &q) { q.explanation = QString(201, u'解'); },
+            {u"b.dll: question 7: the explanation has 201 characters; at most 200"_s});
+        row("characters beyond the basic plane count once",
+            [](Question &q) { q.explanation = QString(100, u'解') + u"😀"_s.repeated(100); }, {});
+        row("explanation missing", [](Question &q) { q.explanation = std::nullopt; },
+            {u"b.dll: question 7: \"explanation\" is missing"_s});
+        row("explanation and basis empty", [](Question &q) { q.explanation = q.basis = QString(); },
+            {u"b.dll: question 7: \"explanation\" is missing"_s,
+             u"b.dll: question 7: \"basis\" is missing"_s});
         row("several problems at once",
             [](Question &q) {
                 q.type = u"9"_s;
@@ -174,6 +188,19 @@ private slots:
         Question question = soundQuestion();
         change(question);
         QCOMPARE(lines(checkBank(bankOf({question}))), expected);
+    }
+
+    // Older banks and other tools' banks have no explanation columns and are not asked for them.
+    void unexplainedBankNeedsNoExplanations() {
+        Bank bank = bankOf({soundQuestion()});
+        bank.explained = false;
+        bank.questions[0].explanation.reset();
+        bank.questions[0].basis.reset();
+        QCOMPARE(lines(checkBank(bank)), QStringList{});
+        bank.questions[0].explanation = QString(201, u'解');
+        QCOMPARE(
+            lines(checkBank(bank)),
+            QStringList{u"b.dll: question 7: the explanation has 201 characters; at most 200"_s});
     }
 
     void duplicateIdsAreReportedOnce() {

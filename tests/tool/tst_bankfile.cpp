@@ -94,6 +94,8 @@ private slots:
             QCOMPARE(actual.answer, expected.answer);
             QCOMPARE(actual.picture, expected.picture);
             QCOMPARE(actual.clip, expected.clip);
+            QCOMPARE(actual.explanation, expected.explanation);
+            QCOMPARE(actual.basis, expected.basis);
         }
     }
 
@@ -114,11 +116,12 @@ private slots:
         Database db(m_dir.filePath(u"round.dll"_s), Database::Mode::ReadOnly);
         db.key(QByteArray(bank::kBankPassword));
         Statement row(db, u"select typeof(txbz), txbz, state, typeof(state), ans3 is null, "
-                          "ans4 is null, bmp, flash is null, typeof(zhangjie) from shiti2012 "
-                          "where id=2"_s);
+                          "ans4 is null, bmp, flash is null, typeof(zhangjie), jiexi, yiju "
+                          "from shiti2012 where id=2"_s);
         QVERIFY(row.step());
         const QVariantList expected{
-            u"text"_s, u"1"_s, QString(), u"text"_s, 0, 1, u"\\sign_stop.png"_s, 1, u"integer"_s};
+            u"text"_s, u"1"_s,       QString(), u"text"_s,          0, 1, u"\\sign_stop.png"_s,
+            1,         u"integer"_s, u"让行"_s, u"GB 5768.2-2022"_s};
         for (int i = 0; i < expected.size(); ++i)
             QCOMPARE(row.column(i).toString(), expected[i].toString());
         Statement chapter(db, u"select typeof(state) from zhangjie where zhangjieid=8"_s);
@@ -253,6 +256,8 @@ private slots:
                            }));
         QCOMPARE(read.bank.questions.size(), 2);
         QCOMPARE(read.bank.questions[1].type, u"2"_s);
+        QVERIFY(!read.bank.explained);
+        QCOMPARE(read.bank.questions[0].explanation, std::nullopt);
     }
 };
 

@@ -1,6 +1,8 @@
 // The command line: every usage and input error with its message and exit status, in process;
 // and the built program itself, through QProcess, for its exit statuses.
+#include "bankfile.h"
 #include "commands.h"
+#include "sourceparser.h"
 
 #include "bank/schema.h"
 
@@ -19,18 +21,19 @@ const QByteArray kSound = R"({
   "chapters": [ { "id": 1, "name": "第一章", "state": 2 } ],
   "questions": [
     { "id": 1, "chapter": 1, "type": 1, "question": "q1", "options": ["正确", "错误"],
-      "answer": "1", "picture": "p.png" },
+      "answer": "1", "picture": "p.png", "explanation": "e1", "basis": "b1" },
     { "id": 2, "chapter": 1, "type": 3, "question": "q2", "options": ["a", "b", "c"],
-      "answer": "3", "clip": "c.webm" }
+      "answer": "3", "clip": "c.webm", "explanation": "e2", "basis": "b2" }
   ]
 })";
 
-// Two problems the format checks and one the bank checks.
+// Two problems the format checks and two the bank checks.
 const QByteArray kBroken = R"({
   "chapters": [ { "id": 1, "name": "第一章", "state": 2 } ],
   "questions": [
     { "id": 1, "chapter": "1", "type": 1, "question": "q1", "options": ["a", "b"] },
-    { "id": 2, "chapter": 1, "type": 1, "question": "q2", "options": ["正确", "错误"], "answer": "3" }
+    { "id": 2, "chapter": 1, "type": 1, "question": "q2", "options": ["正确", "错误"], "answer": "3",
+      "basis": "b2" }
   ]
 })";
 
@@ -73,6 +76,10 @@ private slots:
         QCOMPARE(banktool::runCommand({u"build"_s, path(u"sound.json"_s), path(u"sound.dll"_s)},
                                       outStream, errStream),
                  banktool::Success);
+        // Written past build's checks: a bank of ours whose question 2 has no explanation.
+        banktool::Bank unexplained = banktool::parseSource(kSound).bank;
+        unexplained.questions[1].explanation = std::nullopt;
+        banktool::writeBankFile(unexplained, path(u"unexplained.dll"_s));
     }
 
     void commandLines_data() {
@@ -129,6 +136,9 @@ private slots:
              u"<dir>/clips"_s},
             banktool::Success, {u"<dir>/sound.dll: no problems in 1 chapters and 2 questions"_s},
             QString());
+        row("check a bank with a question unexplained", {u"check"_s, u"<dir>/unexplained.dll"_s},
+            failure, {u"<dir>/unexplained.dll: question 2: \"explanation\" is missing"_s},
+            QString());
         row("clips looked for among the pictures without --clips",
             {u"check"_s, u"<dir>/sound.dll"_s, u"--media"_s, u"<dir>/pictures"_s}, failure,
             {u"<dir>/sound.dll: question 2: clip \"c.webm\" is missing from <dir>/pictures"_s},
@@ -165,11 +175,11 @@ private slots:
                  banktool::Failure);
         errStream.flush();
         const QString source = path(u"broken.json"_s);
-        QCOMPARE(
-            errText.split(u'\n', Qt::SkipEmptyParts),
-            (QStringList{source + u": question 1: \"chapter\" must be a whole number"_s,
-                         source + u": question 1: \"answer\" is missing"_s,
-                         source + u": question 2: answer digit \"3\" names empty option C"_s}));
+        QCOMPARE(errText.split(u'\n', Qt::SkipEmptyParts),
+                 (QStringList{source + u": question 1: \"chapter\" must be a whole number"_s,
+                              source + u": question 1: \"answer\" is missing"_s,
+                              source + u": question 2: answer digit \"3\" names empty option C"_s,
+                              source + u": question 2: \"explanation\" is missing"_s}));
     }
 
     // The built program, run for real: its exit statuses and what it leaves behind.

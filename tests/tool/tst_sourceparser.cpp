@@ -150,6 +150,10 @@ private slots:
         row("picture as number", u"picture"_s, 5,
             u"s.json: question 7: \"picture\" must be a text"_s);
         row("clip null", u"clip"_s, QJsonValue(), u"s.json: question 7: \"clip\" must be a text"_s);
+        row("explanation as number", u"explanation"_s, 1,
+            u"s.json: question 7: \"explanation\" must be a text"_s);
+        row("basis null", u"basis"_s, QJsonValue(),
+            u"s.json: question 7: \"basis\" must be a text"_s);
         row("misspelt field", u"picutre"_s, u"a.png"_s,
             u"s.json: question 7: unknown field \"picutre\""_s);
     }
@@ -215,6 +219,8 @@ private slots:
         QJsonObject question = with(soundQuestion(), u"type"_s, 3);
         question = with(question, u"picture"_s, u"sign_stop.png"_s);
         question = with(question, u"clip"_s, u"clip_tire.webm"_s);
+        question = with(question, u"explanation"_s, u"解析"_s);
+        question = with(question, u"basis"_s, u"安全驾驶常识"_s);
         const ParsedSource parsed = parseSource(source(soundChapter(), question));
         QVERIFY(parsed.problems.isEmpty());
         QCOMPARE(parsed.bank.chapters, (QList<Chapter>{{1, u"第一章"_s, 2}}));
@@ -230,6 +236,9 @@ private slots:
         QCOMPARE(row.answer, u"1"_s);
         QCOMPARE(row.picture, std::optional(u"\\sign_stop.png"_s));
         QCOMPARE(row.clip, std::optional(u"\\clip_tire.webm"_s));
+        QCOMPARE(row.explanation, std::optional(u"解析"_s));
+        QCOMPARE(row.basis, std::optional(u"安全驾驶常识"_s));
+        QVERIFY(parsed.bank.explained);
     }
 };
 

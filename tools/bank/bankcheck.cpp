@@ -97,6 +97,20 @@ public:
             fail(u"%1 \"%2\" is missing from %3"_s.arg(kind, name, folder));
     }
 
+    // Required where the bank has the columns for them: every question of our editions.
+    void explanation(bool required) {
+        constexpr qsizetype kLongest = 200;
+        if (required && !exists(m_question.explanation))
+            fail(u"\"explanation\" is missing"_s);
+        if (required && !exists(m_question.basis))
+            fail(u"\"basis\" is missing"_s);
+        if (!m_question.explanation)
+            return;
+        const qsizetype length = m_question.explanation->toUcs4().size();
+        if (length > kLongest)
+            fail(u"the explanation has %1 characters; at most %2"_s.arg(length).arg(kLongest));
+    }
+
 private:
     const Question &m_question;
     QList<Problem> &m_problems;
@@ -147,6 +161,7 @@ QList<Problem> checkBank(const Bank &bank, const MediaFolders &media) {
             check.fail(u"an animation question (type 3) has no clip"_s);
         check.media(u"picture"_s, question.picture, media.pictures);
         check.media(u"clip"_s, question.clip, media.clips);
+        check.explanation(bank.explained);
     }
     return problems;
 }

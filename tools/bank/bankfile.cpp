@@ -1,14 +1,11 @@
 #include "bankfile.h"
 
+#include "bank/bankwriter.h"
 #include "bank/error.h"
 #include "bank/schema.h"
 #include "bank/sqlite.h"
 
-#include <QFileInfo>
-#include <QTemporaryFile>
-
 #include <cmath>
-#include <filesystem>
 
 using namespace Qt::Literals::StringLiterals;
 using bank::sqlite::Database;
@@ -20,41 +17,6 @@ namespace {
 
 QVariant nullable(const std::optional<QString> &value) {
     return value ? QVariant(*value) : QVariant();
-}
-
-void writeRows(Database &db, const Bank &bank) {
-    db.exec(bank::schemaSql());
-    bank::sqlite::Transaction transaction(db);
-    Statement chapter(db, u"insert into zhangjie (zhangjieid, zhangjiename, state) "
-                          "values (?,?,?)"_s);
-    for (const Chapter &c : bank.chapters) {
-        chapter.bind(1, c.id);
-        chapter.bind(2, c.name);
-        chapter.bind(3, c.state);
-        chapter.step();
-        chapter.reset();
-    }
-    Statement question(db,
-                       u"insert into shiti2012 (id, question, ans1, ans2, ans3, ans4, ans, "
-                       "bmp, flash, txbz, state, zhangjie) values (?,?,?,?,?,?,?,?,?,?,'',?)"_s);
-    for (const Question &q : bank.questions) {
-        const QVariant values[] = {q.id,
-                                   q.question,
-                                   nullable(q.options[0]),
-                                   nullable(q.options[1]),
-                                   nullable(q.options[2]),
-                                   nullable(q.options[3]),
-                                   q.answer,
-                                   nullable(q.picture),
-                                   nullable(q.clip),
-                                   q.type,
-                                   q.chapter};
-        for (int i = 0; i < int(std::size(values)); ++i)
-            question.bind(i + 1, values[i]);
-        question.step();
-        question.reset();
-    }
-    transaction.commit();
 }
 
 // A whole number from an integer column, or nullopt when a foreign bank stored anything else.
@@ -102,28 +64,27 @@ private:
     bool m_clean = true;
 };
 
+// Whether the question table has the explanation columns, which older banks lack.
+bool hasExplanationColumns(Database &db) {
+    Statement columns(db, u"pragma table_info(shiti2012)"_s);
+    QStringList names;
+    while (columns.step())
+        names.append(columns.column(1).toString());
+    return names.contains(u"jiexi"_s) && names.contains(u"yiju"_s);
+}
+
 } // namespace
 
 void writeBankFile(const Bank &bank, const QString &path) {
-    const QFileInfo target(path);
-    QTemporaryFile temporary(target.absolutePath() + u"/."_s + target.fileName() + u".XXXXXX"_s);
-    if (!temporary.open())
-        throw bank::Error(0, u"cannot create a temporary file in %1: %2"_s.arg(
-                                 target.absolutePath(), temporary.errorString()));
-    temporary.close(); // the name stays reserved and is removed with the object
-    temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                             QFile::ReadOther);
-    {
-        Database db(temporary.fileName(), Database::Mode::ReadWrite);
-        db.key(QByteArray(bank::kBankPassword));
-        writeRows(db, bank);
-    }
-    std::error_code error;
-    std::filesystem::rename(QFileInfo(temporary.fileName()).filesystemFilePath(),
-                            target.filesystemFilePath(), error);
-    if (error)
-        throw bank::Error(0, u"cannot replace %1: %2"_s.arg(
-                                 path, QString::fromLocal8Bit(error.message().c_str())));
+    bank::BankRows rows;
+    for (const Chapter &c : bank.chapters)
+        rows.chapters.append({c.id, c.name, c.state});
+    for (const Question &q : bank.questions)
+        rows.questions.append({q.id, q.question, nullable(q.options[0]), nullable(q.options[1]),
+                               nullable(q.options[2]), nullable(q.options[3]), q.answer,
+                               nullable(q.picture), nullable(q.clip), q.type, QString(),
+                               q.chapter, nullable(q.explanation), nullable(q.basis)});
+    bank::writeBankRows(rows, path, QLatin1String(bank::kBankPassword));
 }
 
 ReadBank readBankFile(const QString &path) {
@@ -141,9 +102,13 @@ ReadBank readBankFile(const QString &path) {
             out.bank.chapters.append(chapter);
     }
 
-    // Every column the program reads or writes, so a bank missing one fails here.
+    // Every column the program reads or writes, so a bank missing one fails here; the
+    // explanation columns only where the bank has them.
+    out.bank.explained = hasExplanationColumns(db);
+    const QString explanations = out.bank.explained ? u"jiexi, yiju"_s : u"null, null"_s;
     Statement questions(db, u"select id, zhangjie, txbz, question, ans1, ans2, ans3, ans4, ans, "
-                            "bmp, flash, state from shiti2012 order by id"_s);
+                            "bmp, flash, state, "_s +
+                                explanations + u" from shiti2012 order by id"_s);
     row = 0;
     while (questions.step()) {
         RowReader reader(questions, u"shiti2012"_s, ++row, out.problems);
@@ -157,6 +122,8 @@ ReadBank readBankFile(const QString &path) {
         question.answer = text(questions.column(8));
         question.picture = nullableText(questions.column(9));
         question.clip = nullableText(questions.column(10));
+        question.explanation = nullableText(questions.column(12));
+        question.basis = nullableText(questions.column(13));
         if (reader.clean())
             out.bank.questions.append(question);
     }

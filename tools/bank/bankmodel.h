@@ -17,7 +17,8 @@ struct Chapter {
 };
 
 // One row of `shiti2012`, held as the bank stores it: `bmp`/`flash` keep their leading "\",
-// `type` is the `txbz` text, options A..D are `ans1`..`ans4` (nullopt for Null).
+// `type` is the `txbz` text, options A..D are `ans1`..`ans4` (nullopt for Null), the
+// explanation and its basis are `jiexi` and `yiju`.
 struct Question {
     qint64 id = 0;
     qint64 chapter = 0;
@@ -27,6 +28,8 @@ struct Question {
     QString answer;
     std::optional<QString> picture;
     std::optional<QString> clip;
+    std::optional<QString> explanation;
+    std::optional<QString> basis;
 
     friend bool operator==(const Question &, const Question &) = default;
 };
@@ -34,6 +37,9 @@ struct Question {
 struct Bank {
     QList<Chapter> chapters;
     QList<Question> questions;
+    // Whether `shiti2012` has the columns `jiexi` and `yiju`: true for the banks this tool writes,
+    // false for older banks and other tools' banks, which simply show no explanation.
+    bool explained = true;
 
     friend bool operator==(const Bank &, const Bank &) = default;
 };

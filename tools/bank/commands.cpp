@@ -6,9 +6,13 @@
 #include "sourcewriter.h"
 
 #include "bank/error.h"
+#include "bank/jetcopy.h"
+#include "bank/jetformat.h"
+#include "bank/schema.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -17,8 +21,10 @@ namespace banktool {
 namespace {
 
 const QString kUsage = u"usage: safedrive-bank build SOURCE.json OUT\n"
+                       "       safedrive-bank import JET_BANK OUT\n"
                        "       safedrive-bank dump BANK\n"
-                       "       safedrive-bank check BANK [--media DIR] [--clips DIR]\n"_s;
+                       "       safedrive-bank check BANK [--media DIR] [--clips DIR]\n"
+                       "BANK may be an encrypted bank or a Jet 4.0 (Access) bank.\n"_s;
 
 int usage(QTextStream &err, const QString &problem) {
     err << u"safedrive-bank: "_s << problem << u'\n' << kUsage;
@@ -60,9 +66,21 @@ int build(const QString &source, const QString &target, QTextStream &out, QTextS
     return Success;
 }
 
+// Reads a bank of either format: a Jet bank through a copy in a temporary folder.
+ReadBank readAnyBank(const QString &path) {
+    if (bank::jetFormatOf(path) == bank::JetFormat::None)
+        return readBankFile(path);
+    const QTemporaryDir folder;
+    if (!folder.isValid())
+        throw bank::Error(0, u"cannot create a temporary folder: "_s + folder.errorString());
+    const QString copy = folder.filePath(u"bank"_s);
+    bank::copyJetBank(path, copy, QLatin1String(bank::kBankPassword));
+    return readBankFile(copy);
+}
+
 std::optional<ReadBank> read(const QString &path, QTextStream &err) {
     try {
-        return readBankFile(path);
+        return readAnyBank(path);
     } catch (const bank::Error &error) {
         err << path << u": cannot read the bank: "_s << explain(error) << u'\n';
         return std::nullopt;
@@ -77,6 +95,27 @@ int dump(const QString &path, QTextStream &out, QTextStream &err) {
         return Failure;
     out << QString::fromUtf8(toSourceJson(read->bank));
     return Success;
+}
+
+// The report of `check` on a bank just read (without media folders).
+int report(const QString &path, const ReadBank &read, const MediaFolders &folders,
+           QTextStream &out) {
+    const int status = report(out, path, read.problems + checkBank(read.bank, folders));
+    if (status == Success)
+        out << path << u": no problems in "_s << read.bank.chapters.size() << u" chapters and "_s
+            << read.bank.questions.size() << u" questions\n"_s;
+    return status;
+}
+
+int import(const QString &jetBank, const QString &target, QTextStream &out, QTextStream &err) {
+    try {
+        bank::copyJetBank(jetBank, target, QLatin1String(bank::kBankPassword));
+    } catch (const bank::Error &error) {
+        err << jetBank << u": cannot import the bank: "_s << explain(error) << u'\n';
+        return Failure;
+    }
+    const auto read = banktool::read(target, err);
+    return read ? report(target, *read, {}, out) : Failure;
 }
 
 int check(const QStringList &arguments, QTextStream &out, QTextStream &err) {
@@ -98,13 +137,7 @@ int check(const QStringList &arguments, QTextStream &out, QTextStream &err) {
     const auto read = banktool::read(arguments.first(), err);
     if (!read)
         return Failure;
-    const MediaFolders folders{media, clips.isEmpty() ? media : clips};
-    const int status =
-        report(out, arguments.first(), read->problems + checkBank(read->bank, folders));
-    if (status == Success)
-        out << arguments.first() << u": no problems in "_s << read->bank.chapters.size()
-            << u" chapters and "_s << read->bank.questions.size() << u" questions\n"_s;
-    return status;
+    return report(arguments.first(), *read, {media, clips.isEmpty() ? media : clips}, out);
 }
 
 } // namespace
@@ -117,6 +150,9 @@ int runCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (command == u"build"_s)
         return rest.size() == 2 ? build(rest[0], rest[1], out, err)
                                 : usage(err, u"build expects SOURCE.json and OUT"_s);
+    if (command == u"import"_s)
+        return rest.size() == 2 ? import(rest[0], rest[1], out, err)
+                                : usage(err, u"import expects JET_BANK and OUT"_s);
     if (command == u"dump"_s)
         return rest.size() == 1 ? dump(rest[0], out, err) : usage(err, u"dump expects a BANK"_s);
     if (command == u"check"_s)

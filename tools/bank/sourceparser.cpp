@@ -137,8 +137,10 @@ void readQuestion(const QJsonObject &object, const QString &where, ParsedSource 
     const auto answer = fields.text(u"answer"_s);
     const auto picture = fields.text(u"picture"_s, false);
     const auto clip = fields.text(u"clip"_s, false);
+    const auto explanation = fields.text(u"explanation"_s, false);
+    const auto basis = fields.text(u"basis"_s, false);
     fields.rejectUnknown({u"id"_s, u"chapter"_s, u"type"_s, u"question"_s, u"options"_s,
-                          u"answer"_s, u"picture"_s, u"clip"_s});
+                          u"answer"_s, u"picture"_s, u"clip"_s, u"explanation"_s, u"basis"_s});
     if (!fields.clean())
         return;
 
@@ -154,6 +156,8 @@ void readQuestion(const QJsonObject &object, const QString &where, ParsedSource 
         question.picture = u"\\"_s + *picture;
     if (clip)
         question.clip = u"\\"_s + *clip;
+    question.explanation = explanation;
+    question.basis = basis;
     out.bank.questions.append(question);
 }
 

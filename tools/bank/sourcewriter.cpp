@@ -53,6 +53,10 @@ QByteArray question(const Question &q) {
         text += ",\n      \"picture\": " + mediaName(*q.picture);
     if (q.clip)
         text += ",\n      \"clip\": " + mediaName(*q.clip);
+    if (q.explanation)
+        text += ",\n      \"explanation\": " + json(*q.explanation);
+    if (q.basis)
+        text += ",\n      \"basis\": " + json(*q.basis);
     return text + " }";
 }
 

@@ -1,5 +1,6 @@
 // Each edition's start page (the picture behind the five transparent mode buttons), its
-// program icon, and the resource file that compiles both into the edition's program.
+// program icon, the resource file that compiles both into the edition's program, and the
+// icon again at the sizes a desktop's icon theme asks for.
 #include "canvas.h"
 #include "outputs.h"
 #include "sideview.h"
@@ -108,7 +109,9 @@ void descriptions(QPainter &p, const Edition &edition, const QRectF &area) {
     }
 }
 
-QImage icon(const Edition &edition);
+// The program icon, drawn on a 64-unit grid and scaled, so every size is drawn rather than
+// resampled.
+QImage icon(const Edition &edition, int size = 64);
 
 QImage startPage(const Edition &edition) {
     QImage image = newCanvas(kStartSize);
@@ -153,23 +156,30 @@ QImage startPage(const Edition &edition) {
     return image;
 }
 
-QImage icon(const Edition &edition) {
-    QImage image = newCanvas(QSize(64, 64));
+QImage icon(const Edition &edition, int size) {
+    QImage image = newCanvas(QSize(size, size));
     QPainter p(&image);
     prepare(p);
+    p.scale(size / 64.0, size / 64.0);
     QLinearGradient fill(0, 0, 0, 64);
     fill.setColorAt(0, edition.mid.lighter(130));
     fill.setColorAt(1, edition.dark);
     p.setPen(QPen(edition.dark.darker(140), 1));
     p.setBrush(fill);
     p.drawRoundedRect(QRectF(1.5, 1.5, 61, 61), 13, 13);
-    p.setPen(QPen(Qt::white, 4));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(32, 32), 24, 24);
+    // Below 32 pixels the ring would blur into the vehicle: the vehicle alone fills the tile.
+    const bool small = size < 32;
+    if (!small) {
+        p.setPen(QPen(Qt::white, 4));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(32, 32), 24, 24);
+    }
     if (QString::fromLatin1(edition.folder) == u"heavy"_s)
-        sign::lorryProfile(p, QRectF(12, 20, 40, 24), Qt::white, edition.dark);
+        sign::lorryProfile(p, small ? QRectF(5, 13, 54, 38) : QRectF(12, 20, 40, 24), Qt::white,
+                           edition.dark);
     else
-        sign::carRear(p, QRectF(16, 18, 32, 30), Qt::white, edition.dark);
+        sign::carRear(p, small ? QRectF(9, 9, 46, 46) : QRectF(16, 18, 32, 30), Qt::white,
+                      edition.dark);
     return image;
 }
 
@@ -187,10 +197,16 @@ bool writeArtwork(const QString &root) {
         {"heavy", u"大型客货车科目四安全文明驾驶模拟考试"_s, QColor(0x7a, 0x35, 0x10),
          QColor(0xc8, 0x64, 0x1e), QColor(0xfb, 0xef, 0xe2), heavyVehicle},
     };
+    // The sizes of the hicolor theme's fixed-size folders that desktops look in first.
+    static constexpr int kThemeSizes[] = {16, 24, 32, 48, 64, 128, 256};
     bool ok = true;
     for (const auto &edition : editions) {
-        const QString folder =
-            root + u"/editions/"_s + QString::fromLatin1(edition.folder) + u"/art"_s;
+        const QString name = QString::fromLatin1(edition.folder);
+        for (const int size : kThemeSizes) {
+            const QString themed = u"/packaging/icons/%1x%1/safedrive-"_s.arg(size) + name;
+            ok = savePng(icon(edition, size), root + themed + u".png"_s) && ok;
+        }
+        const QString folder = root + u"/editions/"_s + name + u"/art"_s;
         ok = savePng(startPage(edition), folder + u"/start.png"_s) && ok;
         ok = savePng(icon(edition), folder + u"/icon.png"_s) && ok;
         ok =

@@ -110,4 +110,33 @@ void glow(QPainter &p, QPointF at, qreal radius, const QColor &colour) {
     p.drawEllipse(at, radius, radius);
 }
 
+void throughHaze(QPainter &p, qreal veil, const std::function<void(QPainter &, bool lit)> &draw) {
+    // The layers cover the whole canvas, drawn without a transform like the scenes themselves.
+    const QSize size(p.device()->width(), p.device()->height());
+    const auto layer = [&](bool lit, const QColor &ground) {
+        QImage image = newCanvas(size);
+        image.fill(ground);
+        QPainter painter(&image);
+        prepare(painter);
+        draw(painter, lit);
+        return image;
+    };
+    p.save();
+    p.setOpacity(1 - veil);
+    p.drawImage(0, 0, layer(false, Qt::transparent));
+    p.restore();
+    // On black, what the lamps add over the unlit vehicle is their light alone; it carries
+    // through the haze and adds to what is there.
+    QImage light = layer(true, Qt::black);
+    {
+        QPainter difference(&light);
+        difference.setCompositionMode(QPainter::CompositionMode_Difference);
+        difference.drawImage(0, 0, layer(false, Qt::black));
+    }
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Plus);
+    p.drawImage(0, 0, light);
+    p.restore();
+}
+
 } // namespace mediagen

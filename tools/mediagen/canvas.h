@@ -8,6 +8,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <functional>
+
 namespace mediagen {
 
 // A transparent ARGB canvas of the given size.
@@ -46,5 +48,10 @@ QColor mix(const QColor &a, const QColor &b, qreal f);
 // A rounded rectangle filled with a vertical gradient from top to bottom.
 void fillVerticalGradient(QPainter &p, const QRectF &box, const QColor &top, const QColor &bottom,
                           qreal radius = 0);
+
+// Paints what draw paints half hidden in fog or dust: the body fades by veil (0 to 1) while the
+// light its lamps add (draw called with lit) still shines through. Drawn without a transform,
+// over the whole canvas.
+void throughHaze(QPainter &p, qreal veil, const std::function<void(QPainter &, bool lit)> &draw);
 
 } // namespace mediagen

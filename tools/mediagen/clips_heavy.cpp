@@ -3,6 +3,7 @@
 #include "canvas.h"
 #include "drawers.h"
 #include "motion.h"
+#include "subject.h"
 #include "topview.h"
 
 #include <QPainterPath>
@@ -107,7 +108,7 @@ QPointF onRing(qreal angleDegrees) {
     return kIsland + QPointF(std::cos(a), std::sin(a)) * kRingRadius;
 }
 
-void roundabout(QPainter &p, double t) {
+void roundabout(QPainter &p, double t, Subject subject) {
     p.fillRect(kFrame, kGrass);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xb8, 0xb4, 0xaa));
@@ -132,8 +133,10 @@ void roundabout(QPainter &p, double t) {
     // Circulating traffic goes anticlockwise, twice round per loop.
     const qreal ringAngle = 432 - 720 * t;
     car(p, onRing(ringAngle), ringAngle - 90, QColor(0xc0, 0x39, 0x2b));
+    // The subject starts out of sight and waits with its front at the give-way line (x = 150).
+    const qreal length = subjectLength(subject), start = -length / 2 - 17;
     QPainterPath route;
-    route.moveTo(-40, 124);
+    route.moveTo(start, 124);
     route.lineTo(126, 124);
     route.cubicTo(150, 124, 160, 140, onRing(150).x(), onRing(150).y());
     route.arcTo(QRectF(kIsland.x() - kRingRadius, kIsland.y() - kRingRadius, 2 * kRingRadius,
@@ -141,7 +144,7 @@ void roundabout(QPainter &p, double t) {
                 210, 120);
     route.cubicTo(340, 124, 350, 124, 370, 124);
     route.lineTo(560, 124);
-    const qreal waitAt = 126 + 40;
+    const qreal waitAt = 149 - length / 2 - start;
     double along;
     if (t < 0.25)
         along = waitAt * (1 - std::pow(1 - t / 0.25, 2));
@@ -154,10 +157,10 @@ void roundabout(QPainter &p, double t) {
     Lights lights;
     lights.brake = t > 0.12 && t < 0.43;
     lights.right = t > 0.6 && t < 0.85 && blink(t, 5, 1.6);
-    car(p, route.pointAtPercent(f), -route.angleAtPercent(f), QColor(0x2e, 0x6d, 0xb4), lights);
+    subjectTop(p, subject, route.pointAtPercent(f), -route.angleAtPercent(f), lights);
 }
 
-void breakdown(QPainter &p, double t) {
+void breakdown(QPainter &p, double t, Subject subject) {
     horizontalRoad(p, kFrame, 20, 170);
     p.fillRect(QRectF(0, 0, 496, 20), QColor(0x8a, 0x9a, 0x6a));
     p.fillRect(QRectF(0, 8, 496, 5), QColor(0xc8, 0xcc, 0xd0));
@@ -176,7 +179,7 @@ void breakdown(QPainter &p, double t) {
     Lights lights;
     lights.hazard = blink(t, 5, 1.5);
     const QPointF parked(330, 130);
-    car(p, parked, 0, QColor(0xee, 0xee, 0xee), lights);
+    subjectTop(p, subject, parked, 0, lights);
     // The driver walks back to set the triangle far behind; the passenger climbs out over the rail.
     const double back = ease(0.08, 0.55, t);
     const QPointF driver = lerp(parked + QPointF(0, -14), QPointF(120, 122), back);
@@ -192,9 +195,18 @@ void breakdown(QPainter &p, double t) {
             {triangle + QPointF(-7, -9), triangle + QPointF(7, 0), triangle + QPointF(-7, 9)}});
         p.setPen(Qt::NoPen);
     }
-    if (t > 0.1)
-        pedestrian(p, lerp(parked + QPointF(6, 16), QPointF(346, 198), ease(0.1, 0.5, t)), 90,
-                   QColor(0x8e, 0x44, 0xad), t * 14 + 0.5);
+    // A coach's passengers follow one another out over the rail.
+    const QColor coats[] = {QColor(0x8e, 0x44, 0xad), QColor(0x16, 0xa0, 0x85),
+                            QColor(0xc0, 0x39, 0x2b)};
+    const int passengers = subject == Subject::Bus ? 3 : 1;
+    for (int i = 0; i < passengers; ++i) {
+        const double start = 0.1 + 0.12 * i;
+        if (t > start)
+            pedestrian(p,
+                       lerp(parked + QPointF(6 - 20 * i, 16), QPointF(346 + 26 * i, 198),
+                            ease(start, start + 0.4, t)),
+                       90, coats[i], t * 14 + 0.5 + i * 0.3);
+    }
 }
 
 } // namespace
@@ -202,8 +214,11 @@ void breakdown(QPainter &p, double t) {
 std::vector<ClipDrawer> heavyClips() {
     return {
         {"clip_truck_right_turn.webm", 5, truckRightTurn, 0.6},
-        {"clip_roundabout.webm", 5, roundabout},
-        {"clip_breakdown.webm", 5, breakdown, 0.7},
+        {"clip_roundabout.webm", 5, paintAs<roundabout, Subject::Car>},
+        {"clip_roundabout_bus.webm", 5, paintAs<roundabout, Subject::Bus>},
+        {"clip_breakdown.webm", 5, paintAs<breakdown, Subject::Car>, 0.7},
+        {"clip_breakdown_truck.webm", 5, paintAs<breakdown, Subject::Truck>, 0.7},
+        {"clip_breakdown_bus.webm", 5, paintAs<breakdown, Subject::Bus>, 0.7},
     };
 }
 

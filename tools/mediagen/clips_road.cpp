@@ -1,8 +1,10 @@
 // Top-view driving clips: overtaking, skidding in the rain, giving way to a pedestrian,
 // a tyre blowout, dipping the headlamps and joining an expressway.
 #include "canvas.h"
+#include "clip_kit.h"
 #include "drawers.h"
 #include "motion.h"
+#include "subject.h"
 #include "topview.h"
 
 #include <QPainterPath>
@@ -17,43 +19,31 @@ namespace {
 
 using namespace top;
 using namespace motion;
+using namespace clipkit;
 
-const QRectF kFrame(0, 0, 496, 218);
+constexpr qreal kCarLength = 46;
 
-// A two-way road with a yellow centre line; scroll moves the dashes and the trees.
-void twoWayRoad(QPainter &p, qreal scroll, bool dashedCentre) {
-    horizontalRoad(p, kFrame, 30, 190);
-    solidLine(p, 34, 0, 496, 3, kLineWhite);
-    solidLine(p, 186, 0, 496, 3, kLineWhite);
-    if (dashedCentre)
-        dashedLine(p, 110, 0, 496, 40, 50, 4, kLineYellow, -scroll);
-    else
-        solidLine(p, 110, 0, 496, 4, kLineYellow);
-    const qreal shift = std::fmod(scroll, 180.0);
-    for (int k = -1; k < 5; ++k) {
-        treeTop(p, QPointF(k * 180 + 60 - shift, 12), 14);
-        treeTop(p, QPointF(k * 180 + 150 - shift, 206), 13);
-    }
-}
-
-// Heading in degrees of something moving along x at speed dx while y changes by dy.
-qreal headingOf(qreal dx, qreal dy) {
-    return qRadiansToDegrees(std::atan2(dy, dx));
-}
-
-void overtake(QPainter &p, double t) {
-    const double scroll = 1080 * t; // twelve dash periods: the road comes round exactly
-    twoWayRoad(p, scroll, true);
-    const auto laneY = [](double x) {
-        return lerp(150, 70, ease(0.18, 0.32, x) * (1 - ease(0.62, 0.78, x)));
+// The overtaking vehicle holds x while the road and the slower car slide back beneath it. It
+// pulls back in only once the overtaken car is four car lengths behind its tail.
+void overtake(QPainter &p, double t, Subject subject) {
+    const double speed = 2880; // 32 dash periods: the road comes round exactly
+    twoWayRoad(p, speed * t, true);
+    const qreal ours = 330, length = subjectLength(subject);
+    const auto slowX = [](double x) { return lerp(560, -300, x); };
+    const qreal clearX = ours - length / 2 - 4 * kCarLength - kCarLength / 2;
+    const double back = (slowX(0) - clearX) / (slowX(0) - slowX(1));
+    // Long, gentle moves out and back in: a lane change, never a swerve.
+    const double move = 0.2 + length / 1100;
+    const auto laneY = [back, move](double x) {
+        return lerp(150, 70, ease(0.04, 0.04 + move, x) * (1 - ease(back, back + move, x)));
     };
     const double e = 0.004;
-    const qreal heading = headingOf(1080 * 2 * e, laneY(t + e) - laneY(t - e));
-    car(p, QPointF(lerp(560, -110, t), 150), 0, QColor(0x95, 0xa5, 0xa6));
+    const qreal heading = headingOf(speed * 2 * e, laneY(t + e) - laneY(t - e));
+    car(p, QPointF(slowX(t), 150), 0, QColor(0x95, 0xa5, 0xa6));
     Lights lights;
-    lights.left = t > 0.12 && t < 0.32 && blink(t, 5, 1.6);
-    lights.right = t > 0.56 && t < 0.78 && blink(t, 5, 1.6);
-    car(p, QPointF(200, laneY(t)), heading, QColor(0x2e, 0x6d, 0xb4), lights);
+    lights.left = t > 0.01 && t < 0.04 + move && blink(t, 5, 1.6);
+    lights.right = t > back - 0.06 && t < back + move && blink(t, 5, 1.6);
+    subjectTop(p, subject, QPointF(ours, laneY(t)), heading, lights);
 }
 
 void rainStreaks(QPainter &p, double t, int passes) {
@@ -128,7 +118,7 @@ void rainSkid(QPainter &p, double t) {
     rainStreaks(p, t, 6);
 }
 
-void pedestrianCrossing(QPainter &p, double t) {
+void pedestrianCrossing(QPainter &p, double t, Subject subject) {
     horizontalRoad(p, kFrame, 30, 190);
     solidLine(p, 34, 0, 496, 3, kLineWhite);
     solidLine(p, 186, 0, 496, 3, kLineWhite);
@@ -150,19 +140,21 @@ void pedestrianCrossing(QPainter &p, double t) {
     if (t > 0.18 && t < 0.7)
         pedestrian(p, QPointF(338, lerp(-18, 236, back)), 90, QColor(0x8e, 0x44, 0xad),
                    t * 14 + 0.5);
+    // The front stops short of the stop line at x = 286.
+    const qreal length = subjectLength(subject), stop = 281 - length / 2, start = -length / 2 - 37;
     double x;
     if (t < 0.3) {
         const double u = t / 0.3;
-        x = -60 + 318 * (1 - (1 - u) * (1 - u));
+        x = start + (stop - start) * (1 - (1 - u) * (1 - u));
     } else if (t < 0.72) {
-        x = 258;
+        x = stop;
     } else {
         const double u = (t - 0.72) / 0.28;
-        x = 258 + 340 * u * u;
+        x = stop + 340 * u * u;
     }
     Lights lights;
     lights.brake = t > 0.15 && t < 0.74;
-    car(p, QPointF(x, 150), 0, QColor(0x2e, 0x6d, 0xb4), lights);
+    subjectTop(p, subject, QPointF(x, 150), 0, lights);
 }
 
 // Distance covered by the car whose speed falls after the blowout (in units of full speed).
@@ -176,7 +168,8 @@ double blowoutDistance(double t) {
     return distance;
 }
 
-void tyreBlowout(QPainter &p, double t) {
+void tyreBlowout(QPainter &p, double t, Subject subject) {
+    const qreal length = subjectLength(subject);
     const double full = 1600;
     const double scroll = full * blowoutDistance(t);
     horizontalRoad(p, kFrame, 36, 192);
@@ -195,49 +188,54 @@ void tyreBlowout(QPainter &p, double t) {
     if (t > 0.25) {
         p.setBrush(QColor(0x1a, 0x1a, 0x1a));
         for (int i = 0; i < 7; ++i)
-            p.drawRoundedRect(QRectF(213 + burstAt - scroll - i * 17, 120 + (i % 3) * 5, 7, 3), 1,
-                              1);
+            p.drawRoundedRect(
+                QRectF(190 + length / 2 + burstAt - scroll - i * 17, 120 + (i % 3) * 5, 7, 3), 1,
+                1);
     }
     const auto laneY = [](double x) {
         return 115 + 9 * std::sin(M_PI * clamp01((x - 0.25) / 0.2)) + 48 * ease(0.5, 0.85, x);
     };
     const double e = 0.004;
     const double speed = full * (blowoutDistance(t + e) - blowoutDistance(t - e));
-    qreal heading = headingOf(qMax(speed, 1.0), laneY(t + e) - laneY(t - e));
+    // Held steady: the vehicle drifts over gently, it is never thrown across.
+    qreal heading = std::clamp(headingOf(qMax(speed, 1.0), laneY(t + e) - laneY(t - e)), -8.0, 8.0);
     heading +=
         5 * std::sin(clamp01((t - 0.25) / 0.25) * M_PI * 3) * (1 - ease(0.25, 0.5, t)) * (t > 0.25);
     Lights lights;
     lights.brake = t > 0.45 && t < 0.95;
     lights.hazard = t > 0.55 && blink(t, 5, 1.5);
     const QPointF centre(190, laneY(t));
-    car(p, centre, heading, QColor(0xee, 0xee, 0xee), lights);
+    subjectTop(p, subject, centre, heading, lights);
     car(p, QPointF(300 + full * (0.9 * t - blowoutDistance(t)), 65), 0, QColor(0x27, 0xae, 0x60));
     if (t > 0.24 && t < 0.36) {
+        // Smoke from the burst front tyre on the right.
         const double puff = (t - 0.24) / 0.12;
-        QRadialGradient smoke(centre + QPointF(14, 11), 10 + 30 * puff);
+        const QPointF tyre(length * 0.3 - 20 * puff, 11);
+        QRadialGradient smoke(centre + tyre, 10 + 30 * puff);
         smoke.setColorAt(0, QColor(200, 200, 200, int(200 * (1 - puff))));
         smoke.setColorAt(1, QColor(200, 200, 200, 0));
         p.setBrush(smoke);
-        p.drawEllipse(centre + QPointF(14 - 20 * puff, 11), 10 + 30 * puff, 8 + 18 * puff);
+        p.drawEllipse(centre + tyre, 10 + 30 * puff, 8 + 18 * puff);
     }
 }
 
-void nightMeeting(QPainter &p, double t) {
+void nightMeeting(QPainter &p, double t, Subject subject) {
     horizontalRoad(p, kFrame, 30, 190);
     p.fillRect(kFrame, QColor(6, 10, 24, 200));
     solidLine(p, 34, 0, 496, 3, QColor(0x70, 0x70, 0x6c));
     solidLine(p, 186, 0, 496, 3, QColor(0x70, 0x70, 0x6c));
     dashedLine(p, 110, 0, 496, 40, 50, 3, QColor(0x8a, 0x74, 0x20));
     // Both start and end so far out that not even their beams reach the picture.
-    const double ours = lerp(-330, 826, t), theirs = lerp(826, -330, t);
+    const qreal extra = (subjectLength(subject) - kCarLength) / 2;
+    const double ours = lerp(-330 - extra, 826 + extra, t), theirs = lerp(826, -330, t);
     const double gap = theirs - ours;
     // High beams only while the road ahead is clear; dipped from 150 m before meeting.
     const Beam beam = (gap > 420 || gap < -60) ? Beam::High : Beam::Low;
-    car(p, QPointF(ours, 150), 0, QColor(0x2e, 0x6d, 0xb4), Lights{beam});
+    subjectTop(p, subject, QPointF(ours, 150), 0, Lights{beam});
     car(p, QPointF(theirs, 70), 180, QColor(0x7f, 0x8c, 0x8d), Lights{beam});
 }
 
-void rampMerge(QPainter &p, double t) {
+void rampMerge(QPainter &p, double t, Subject subject) {
     horizontalRoad(p, kFrame, 14, 130);
     p.fillRect(QRectF(0, 0, 496, 14), QColor(0x8a, 0x9a, 0x6a));
     solidLine(p, 17, 0, 496, 3, kLineYellow);
@@ -260,8 +258,11 @@ void rampMerge(QPainter &p, double t) {
     treeTop(p, QPointF(60, 160), 14);
     treeTop(p, QPointF(170, 204), 14);
     treeTop(p, QPointF(440, 198), 14);
+    // A longer vehicle starts further down the ramp so that it too begins out of sight.
+    const qreal extra = subjectLength(subject) - kCarLength;
     QPainterPath route;
-    route.moveTo(-40, 236);
+    route.moveTo(-40 - extra, 236 + extra * 0.3);
+    route.lineTo(-40, 236);
     route.cubicTo(80, 218, 130, 152, 230, 148);
     route.lineTo(340, 148);
     route.cubicTo(380, 148, 400, 110, 450, 110);
@@ -275,19 +276,24 @@ void rampMerge(QPainter &p, double t) {
     lorry(p, QPointF(lerp(-110, 620, t), 73), 0, QColor(0x27, 0xae, 0x60), 96);
     if (t < 0.8)
         car(p, QPointF(lerp(-60, 700, t / 0.8), 110), 0, QColor(0xc0, 0x39, 0x2b));
-    car(p, at, -route.angleAtPercent(f), QColor(0x2e, 0x6d, 0xb4), lights);
+    subjectTop(p, subject, at, -route.angleAtPercent(f), lights);
 }
 
 } // namespace
 
 std::vector<ClipDrawer> roadClips() {
     return {
-        {"clip_overtake.webm", 5, overtake},
+        {"clip_overtake.webm", 5, paintAs<overtake, Subject::Car>},
+        {"clip_overtake_bus.webm", 5, paintAs<overtake, Subject::Bus>},
         {"clip_rain_skid.webm", 4, rainSkid, 0.6},
-        {"clip_pedestrian.webm", 4, pedestrianCrossing},
-        {"clip_tire_blowout.webm", 5, tyreBlowout, 0.7},
-        {"clip_night_meeting.webm", 4, nightMeeting},
-        {"clip_ramp_merge.webm", 5, rampMerge},
+        {"clip_pedestrian.webm", 4, paintAs<pedestrianCrossing, Subject::Car>},
+        {"clip_pedestrian_bus.webm", 4, paintAs<pedestrianCrossing, Subject::Bus>},
+        {"clip_tire_blowout.webm", 5, paintAs<tyreBlowout, Subject::Car>, 0.7},
+        {"clip_tire_blowout_bus.webm", 5, paintAs<tyreBlowout, Subject::Bus>, 0.7},
+        {"clip_night_meeting.webm", 4, paintAs<nightMeeting, Subject::Car>},
+        {"clip_night_meeting_truck.webm", 4, paintAs<nightMeeting, Subject::Truck>},
+        {"clip_ramp_merge.webm", 5, paintAs<rampMerge, Subject::Car>},
+        {"clip_ramp_merge_truck.webm", 5, paintAs<rampMerge, Subject::Truck>},
     };
 }
 

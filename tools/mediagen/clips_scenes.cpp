@@ -1,9 +1,10 @@
-// Clips seen from the roadside or from behind the car: fog lamps in fog, waiting behind a
-// school bus, stopping to look at a level crossing, a long descent and a tunnel entrance.
+// Clips seen from the roadside or from behind the vehicle: fog lamps in fog, stopping to look
+// at a level crossing, a long descent and a tunnel entrance.
 #include "canvas.h"
 #include "drawers.h"
 #include "motion.h"
 #include "sideview.h"
+#include "subject.h"
 #include "topview.h"
 
 #include <QLinearGradient>
@@ -29,7 +30,15 @@ void signPost(QPainter &p, const char *name, QPointF foot, qreal size) {
     paintPicture(p, name, QRectF(foot.x() - size / 2, foot.y() - size * 2, size, size));
 }
 
-void fog(QPainter &p, double t) {
+// The subject seen from behind on the road: a car, or a coach a little wider and much taller.
+void subjectRear(QPainter &p, Subject subject, QPointF base, qreal carWidth, const Lamps &lamps) {
+    if (subject == Subject::Car)
+        carRear(p, base, carWidth, kSubjectColour, lamps);
+    else
+        busRear(p, base, carWidth * 1.2, kSubjectColour, lamps);
+}
+
+void fog(QPainter &p, double t, Subject subject) {
     const Perspective view{QPointF(248, 92), 218, -70, 566};
     sky(p, QRectF(0, 0, 496, 93), QColor(0xb8, 0xbe, 0xc2), QColor(0xd4, 0xd8, 0xda));
     hills(p, 496, 93, 26, QColor(0x90, 0x9c, 0x98), 5);
@@ -56,47 +65,14 @@ void fog(QPainter &p, double t) {
     p.setPen(Qt::NoPen);
     p.setBrush(pool);
     p.drawEllipse(view.at(0.72, 0.7), 120, 40);
-    carRear(p, view.at(0.72, 0.95), 150, QColor(0x2e, 0x6d, 0xb4),
-            Lamps{Beam::Low, true, false, false, true});
+    // A coach sits further ahead so that its tall back leaves the road in view.
+    const qreal depth = subject == Subject::Car ? 0.95 : 0.8;
+    subjectRear(p, subject, view.at(0.72, depth), 150 * depth / 0.95,
+                Lamps{Beam::Low, true, false, false, true});
     paintPicture(p, "lamp_front_fog.png", QRectF(8, 8, 46, 46));
 }
 
-void schoolBus(QPainter &p, double t) {
-    sky(p, QRectF(0, 0, 496, 112), kSkyTop, kSkyLow);
-    cloud(p, QPointF(90, 26), 18, QColor(255, 255, 255, 220));
-    p.fillRect(QRectF(40, 44, 170, 58), QColor(0xe9, 0xd8, 0xbc));
-    p.fillRect(QRectF(34, 38, 182, 8), QColor(0xb0, 0x4a, 0x3a));
-    for (int i = 0; i < 6; ++i)
-        for (int j = 0; j < 2; ++j)
-            p.fillRect(QRectF(50 + i * 27, 54 + j * 22, 17, 13), QColor(0x8c, 0xb6, 0xd8));
-    p.fillRect(QRectF(0, 100, 496, 14), QColor(0xc9, 0xc3, 0xb6));
-    p.fillRect(QRectF(0, 112, 496, 62), QColor(0x5d, 0x62, 0x66));
-    top::dashedLine(p, 142, 0, 496, 30, 24, 2.5, top::kLineWhite);
-    p.fillRect(QRectF(0, 172, 496, 5), QColor(0xe6, 0xe2, 0xd8));
-    p.fillRect(QRectF(0, 176, 496, 42), QColor(0xd4, 0xce, 0xc0));
-    tree(p, QPointF(300, 104), 70);
-    tree(p, QPointF(460, 104), 60);
-    busSide(p, QPointF(300, 171), 230, QColor(0xf6, 0xc0, 0x1a), true,
-            Lamps{Beam::Off, false, false, blink(t, 4, 2)});
-    const QColor shirts[] = {QColor(0xe7, 0x4c, 0x3c), QColor(0x34, 0x98, 0xdb),
-                             QColor(0x27, 0xae, 0x60)};
-    for (int i = 0; i < 3; ++i) {
-        const double start = 0.1 + 0.16 * i;
-        if (t < start)
-            continue;
-        p.setOpacity(ease(start, start + 0.05, t));
-        pupil(p, QPointF(396 + (t - start) * 260, 206), 48 + (i % 2) * 4, shirts[i],
-              t * 10 + i * 0.3);
-        p.setOpacity(1);
-    }
-    const double u = clamp01(t / 0.35);
-    Lamps lamps;
-    lamps.brake = t > 0.2;
-    carSide(p, QPointF(lerp(-80, 90, 1 - (1 - u) * (1 - u)), 171), 106, QColor(0x2e, 0x6d, 0xb4),
-            true, lamps);
-}
-
-void railway(QPainter &p, double t) {
+void railway(QPainter &p, double t, Subject subject) {
     const Perspective view{QPointF(250, 92), 218, -60, 536};
     sky(p, QRectF(0, 0, 496, 93), kSkyTop, kSkyLow);
     hills(p, 496, 93, 24, QColor(0x86, 0xa9, 0x78), 6);
@@ -132,7 +108,7 @@ void railway(QPainter &p, double t) {
         s = lerp(0.66, 0.16, std::pow((t - 0.7) / 0.3, 2));
     Lamps lamps;
     lamps.brake = t > 0.18 && t < 0.72;
-    carRear(p, view.at(0.74, s), 150 * s, QColor(0xc0, 0x39, 0x2b), lamps);
+    subjectRear(p, subject, view.at(0.74, s), 150 * s, lamps);
 }
 
 void longDescent(QPainter &p, double t) {
@@ -185,7 +161,7 @@ double tunnelDistance(double t) {
     return distance;
 }
 
-void tunnel(QPainter &p, double t) {
+void tunnel(QPainter &p, double t, Subject subject) {
     sky(p, QRectF(0, 0, 496, 176), kSkyTop, kSkyLow);
     hills(p, 496, 150, 50, QColor(0x9a, 0xb6, 0x8a), 4);
     QPainterPath mountain;
@@ -208,21 +184,24 @@ void tunnel(QPainter &p, double t) {
         tree(p, QPointF(x, 170), 54);
     signPost(p, "sign_tunnel_lights.png", QPointF(110, 172), 40);
     signPost(p, "sign_speed_limit_40.png", QPointF(200, 172), 36);
-    const qreal x = lerp(-70, 590, tunnelDistance(t) / tunnelDistance(1));
+    const qreal half = 55 * subjectLength(subject) / subjectLength(Subject::Car);
+    const qreal x = lerp(-15 - half, 535 + half, tunnelDistance(t) / tunnelDistance(1));
     Lamps lamps;
-    lamps.beam = x > 110 ? Beam::Low : Beam::Off;
+    // Lamps on once the front passes the sign.
+    const bool lit = x + half > 165;
+    lamps.beam = lit ? Beam::Low : Beam::Off;
     lamps.brake = t > 0.3 && t < 0.6;
-    lamps.tail = x > 110;
+    lamps.tail = lit;
     p.save();
     p.setClipRect(QRectF(0, 0, 356, 218));
-    carSide(p, QPointF(x, 190), 110, QColor(0xee, 0xee, 0xee), true, lamps);
+    subjectSide(p, subject, QPointF(x, 190), 110, true, lamps);
     p.restore();
-    if (x > 300) {
-        // Inside, only the lamps show.
+    if (x + half > 356) {
+        // Inside, the body fades into the dark; its lamps are what show.
         p.save();
         p.setClipRect(QRectF(356, 96, 140, 80));
-        p.setOpacity(0.9);
-        carSide(p, QPointF(x, 190), 110, QColor(0x30, 0x30, 0x34), true, lamps);
+        p.setOpacity(0.55);
+        subjectSide(p, subject, QPointF(x, 190), 110, true, lamps);
         p.restore();
     }
     p.fillRect(QRectF(330, 80, 26, 96), QColor(0xc9, 0xc3, 0xb6));
@@ -232,11 +211,13 @@ void tunnel(QPainter &p, double t) {
 
 std::vector<ClipDrawer> sceneClips() {
     return {
-        {"clip_fog.webm", 4, fog},
-        {"clip_school_bus.webm", 4, schoolBus, 0.6},
-        {"clip_railway.webm", 5, railway, 0.6},
+        {"clip_fog.webm", 4, paintAs<fog, Subject::Car>},
+        {"clip_fog_bus.webm", 4, paintAs<fog, Subject::Bus>},
+        {"clip_railway.webm", 5, paintAs<railway, Subject::Car>, 0.6},
+        {"clip_railway_bus.webm", 5, paintAs<railway, Subject::Bus>, 0.6},
         {"clip_long_descent.webm", 5, longDescent},
-        {"clip_tunnel.webm", 5, tunnel},
+        {"clip_tunnel.webm", 5, paintAs<tunnel, Subject::Car>},
+        {"clip_tunnel_bus.webm", 5, paintAs<tunnel, Subject::Bus>},
     };
 }
 

@@ -6,8 +6,10 @@ namespace mediagen {
 
 std::vector<PictureDrawer> allPictures() {
     std::vector<PictureDrawer> all;
-    for (auto table : {prohibitionSigns, warningSigns, instructionSigns, markingPictures,
-                       lampPictures, weatherScenes, trafficScenes, heavyVehicleScenes}) {
+    for (auto table :
+         {prohibitionSigns, warningSigns, instructionSigns, markingPictures, lampPictures,
+          weatherScenes, trafficScenes, heavyVehicleScenes, policeGestures, signalLights,
+          laneMarkings, guideSigns, restrictionSigns, hazmatPictures, moreScenes}) {
         const auto part = table();
         all.insert(all.end(), part.begin(), part.end());
     }
@@ -16,7 +18,7 @@ std::vector<PictureDrawer> allPictures() {
 
 std::vector<ClipDrawer> allClips() {
     std::vector<ClipDrawer> all;
-    for (auto table : {roadClips, sceneClips, heavyClips}) {
+    for (auto table : {roadClips, sceneClips, heavyClips, yieldClips, laneClips, junctionClips}) {
         const auto part = table();
         all.insert(all.end(), part.begin(), part.end());
     }
@@ -32,7 +34,8 @@ QImage drawPicture(const PictureDrawer &drawer) {
 }
 
 void paintPicture(QPainter &p, const char *name, const QRectF &box) {
-    for (auto table : {prohibitionSigns, warningSigns, instructionSigns, lampPictures})
+    for (auto table :
+         {prohibitionSigns, warningSigns, instructionSigns, lampPictures, restrictionSigns})
         for (const auto &drawer : table())
             if (qstrcmp(drawer.name, name) == 0) {
                 p.save();

@@ -40,9 +40,21 @@ std::vector<PictureDrawer> lampPictures();
 std::vector<PictureDrawer> weatherScenes();
 std::vector<PictureDrawer> trafficScenes();
 std::vector<PictureDrawer> heavyVehicleScenes();
+// Police hand signals, signal lights, lane markings, further signs, dangerous-goods labels and
+// further scenes.
+std::vector<PictureDrawer> policeGestures();
+std::vector<PictureDrawer> signalLights();
+std::vector<PictureDrawer> laneMarkings();
+std::vector<PictureDrawer> guideSigns();
+std::vector<PictureDrawer> restrictionSigns();
+std::vector<PictureDrawer> hazmatPictures();
+std::vector<PictureDrawer> moreScenes();
 std::vector<ClipDrawer> roadClips();
 std::vector<ClipDrawer> sceneClips();
 std::vector<ClipDrawer> heavyClips();
+std::vector<ClipDrawer> yieldClips();
+std::vector<ClipDrawer> laneClips();
+std::vector<ClipDrawer> junctionClips();
 
 // Every drawing of the catalogue, table by table.
 std::vector<PictureDrawer> allPictures();

@@ -12,7 +12,8 @@ bool writePictures(const QString &root, const QStringList &names);
 bool writeClips(const QString &root, const QStringList &names);
 // assets/: buttons, marks, the hand cursor and assets.qrc.
 bool writeAssets(const QString &root);
-// editions/<edition>/art/: start page, icon and art.qrc of both editions.
+// editions/<edition>/art/: start page, icon and art.qrc of both editions; the icon at the
+// icon theme's sizes in packaging/icons/<size>x<size>/safedrive-<edition>.png.
 bool writeArtwork(const QString &root);
 
 } // namespace mediagen

@@ -2,6 +2,7 @@
 // the passengers of a coach and an overloaded lorry.
 #include "canvas.h"
 #include "drawers.h"
+#include "rearviews.h"
 #include "sideview.h"
 #include "topview.h"
 
@@ -62,7 +63,7 @@ void truckBlindSpot(QPainter &p) {
     car(p, QPointF(415, 60), 90, QColor(0x2e, 0x6d, 0xb4));
 }
 
-void longDescent(QPainter &p) {
+void longDescent(QPainter &p, side::Subject subject) {
     side::sky(p, QRectF(0, 0, 480, 120), kDaySkyTop, kDaySkyLow);
     side::hills(p, 480, 100, 50, QColor(0x9a, 0xae, 0xc4), 2);
     side::hills(p, 480, 118, 40, QColor(0x6f, 0x95, 0x6a), 5);
@@ -99,8 +100,8 @@ void longDescent(QPainter &p) {
     p.setPen(Qt::NoPen);
     drawCentredText(p, QRectF(8, 122, 52, 18), u"连续下坡"_s, cjkFont(11, true),
                     QColor(0x1c, 0x1c, 0x1c));
-    side::carRear(p, road.at(0.66, 0.45), 44, QColor(0xd3, 0x54, 0x00),
-                  side::Lamps{side::Beam::Off, false, true, false, true});
+    side::subjectRear(p, subject, road.at(0.66, 0.45), 44, QColor(0xd3, 0x54, 0x00),
+                      side::Lamps{side::Beam::Off, false, true, false, true});
 }
 
 void tunnelEntrance(QPainter &p) {
@@ -147,7 +148,8 @@ void tunnelEntrance(QPainter &p) {
     signOnPost(p, "sign_speed_limit_40.png", QPointF(34, 196), 40);
 }
 
-void mountainCurve(QPainter &p) {
+// The bend seen from behind the subject; a car's driver sees it from the seat.
+void mountainCurve(QPainter &p, side::Subject subject) {
     side::sky(p, QRectF(0, 0, 480, 110), kDaySkyTop, kDaySkyLow);
     side::hills(p, 480, 100, 48, QColor(0x9a, 0xae, 0xc4), 3);
     p.fillRect(QRectF(0, 96, 480, 114), QColor(0x7f, 0xa4, 0x66));
@@ -214,6 +216,15 @@ void mountainCurve(QPainter &p) {
     glass.setColorAt(1, QColor(0x8c, 0xa6, 0xbc));
     p.setBrush(glass);
     p.drawEllipse(mirrorFoot - QPointF(0, 52), 11, 13);
+    if (subject != side::Subject::Car) {
+        const int i = 19;
+        const QPointF lane = (centreLine[i] + rightEdge[i]) / 2;
+        side::subjectRear(
+            p, subject, lane,
+            std::hypot(rightEdge[i].x() - centreLine[i].x(), rightEdge[i].y() - centreLine[i].y()) *
+                0.5,
+            QColor(0x2e, 0x6d, 0xb4), side::Lamps{side::Beam::Off, false, true});
+    }
     QPainterPath rock;
     rock.moveTo(0, 210);
     rock.lineTo(0, 20);
@@ -322,9 +333,15 @@ void overloadedTruck(QPainter &p) {
 std::vector<PictureDrawer> heavyVehicleScenes() {
     return {
         {"scene_truck_blind_spot.png", kSceneSize, truckBlindSpot},
-        {"scene_long_descent.png", kSceneSize, longDescent},
+        {"scene_long_descent.png", kSceneSize,
+         [](QPainter &p) { longDescent(p, side::Subject::Car); }},
+        {"scene_long_descent_truck.png", kSceneSize,
+         [](QPainter &p) { longDescent(p, side::Subject::Lorry); }},
         {"scene_tunnel_entrance.png", kSceneSize, tunnelEntrance},
-        {"scene_mountain_curve.png", kSceneSize, mountainCurve},
+        {"scene_mountain_curve.png", kSceneSize,
+         [](QPainter &p) { mountainCurve(p, side::Subject::Car); }},
+        {"scene_mountain_curve_bus.png", kSceneSize,
+         [](QPainter &p) { mountainCurve(p, side::Subject::Bus); }},
         {"scene_bus_passengers.png", kSceneSize, busPassengers},
         {"scene_overloaded_truck.png", kSceneSize, overloadedTruck},
     };

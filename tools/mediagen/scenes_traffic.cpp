@@ -1,6 +1,8 @@
 // Everyday traffic scenes: stops, crossings, breakdowns and joining an expressway.
 #include "canvas.h"
 #include "drawers.h"
+#include "rearviews.h"
+#include "roads_ahead.h"
 #include "sideview.h"
 #include "topview.h"
 
@@ -9,13 +11,15 @@
 #include <QRadialGradient>
 #include <QtMath>
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace mediagen {
 
 namespace {
 
-const side::Perspective kRoad{QPointF(250, 92), 210, -60, 520};
+const side::Perspective kExpresswayView{QPointF(250, 92), 210, -70, 510};
 const QColor kDaySkyTop(0x6f, 0xae, 0xe6);
 const QColor kDaySkyLow(0xcf, 0xe7, 0xf7);
 
@@ -73,29 +77,20 @@ void warningTriangleOnRoad(QPainter &p, QPointF base, qreal size) {
     p.setPen(Qt::NoPen);
 }
 
-void guardRail(QPainter &p, qreal u) {
-    for (int i = 1; i <= 12; ++i) {
-        const qreal s = 1.1 / i;
-        const QPointF foot = kRoad.at(u, s);
-        p.fillRect(QRectF(foot.x() - 1.5 * s * 2, foot.y() - 18 * s, 3 * s * 2, 18 * s),
-                   QColor(0x70, 0x74, 0x78));
-    }
-    p.setBrush(QColor(0xcf, 0xd4, 0xd8));
-    p.drawPolygon(
-        QPolygonF{{kRoad.at(u, 1.1) + QPointF(0, -17), kRoad.at(u, 0.05) + QPointF(0, -0.8),
-                   kRoad.at(u, 0.05), kRoad.at(u, 1.1) + QPointF(0, -9)}});
-}
-
+// Broken down on the emergency lane of an expressway: hazard lamps on, the people behind the
+// guardrail and the triangle 150 m back.
 void warningTriangleScene(QPainter &p) {
     side::sky(p, QRectF(0, 0, 480, 93), kDaySkyTop, kDaySkyLow);
     side::hills(p, 480, 93, 26, QColor(0x7f, 0xa8, 0x6e), 3);
-    side::road(p, kRoad, QColor(0x5d, 0x62, 0x66), QColor(0x6f, 0x9a, 0x55));
-    const QPointF broken = kRoad.at(0.84, 0.38);
-    side::carRear(p, broken, 50, QColor(0xee, 0xee, 0xee),
+    side::expressway(p, kExpresswayView, QColor(0x5d, 0x62, 0x66), QColor(0x6f, 0x9a, 0x55));
+    side::person(p, kExpresswayView.at(1.12, 0.2), 22, QColor(0xff, 0x8c, 0x00), 0.1, false);
+    side::person(p, kExpresswayView.at(1.2, 0.21), 20, QColor(0x34, 0x98, 0xdb), 0, false);
+    side::outerGuardrail(p, kExpresswayView);
+    side::carRear(p, kExpresswayView.at(side::kFastLane, 0.3), 44, QColor(0x34, 0x34, 0x34));
+    side::carRear(p, kExpresswayView.at(side::kEmergencyLane, 0.2), 30, QColor(0xee, 0xee, 0xee),
                   side::Lamps{side::Beam::Off, false, false, true, false});
-    warningTriangleOnRoad(p, kRoad.at(0.82, 0.72), 26);
-    guardRail(p, 1.08);
-    side::person(p, kRoad.at(1.2, 0.55) + QPointF(0, -6), 52, QColor(0xff, 0x8c, 0x00), 0.1, false);
+    warningTriangleOnRoad(p, kExpresswayView.at(side::kEmergencyLane - 0.02, 0.66), 28);
+    side::distanceMark(p, kExpresswayView, 0.93, 0.62, 0.22, u"150米"_s);
 }
 
 void crosswalkPedestrian(QPainter &p) {
@@ -124,63 +119,72 @@ void crosswalkPedestrian(QPainter &p) {
     }
 }
 
-void crossingBarrier(QPainter &p, QPointF pivot, qreal length) {
-    p.fillRect(QRectF(pivot.x() - 4, pivot.y() - 4, 8, 40), QColor(0x44, 0x44, 0x48));
-    for (int i = 0; i < 8; ++i)
-        p.fillRect(QRectF(pivot.x() - length + i * length / 8, pivot.y() - 3, length / 8, 6),
-                   i % 2 ? QColor(0xe0, 0x1e, 0x1e) : QColor(0xf6, 0xf6, 0xf6));
+// A crossing barrier lowered across a lane: striped arm from the post at pivot to the end.
+void loweredBarrier(QPainter &p, QPointF pivot, QPointF end) {
+    const QLineF arm(pivot, end);
+    for (int i = 0; i < 6; ++i) {
+        p.setPen(QPen(i % 2 ? QColor(0xf6, 0xf6, 0xf6) : QColor(0xe0, 0x1e, 0x1e), 6, Qt::SolidLine,
+                      Qt::FlatCap));
+        p.drawLine(arm.pointAt(i / 6.0), arm.pointAt((i + 1) / 6.0));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x44, 0x44, 0x48));
+    p.drawEllipse(pivot, 7, 7);
+    glow(p, pivot + QPointF(0, pivot.y() > 105 ? 14 : -14), 16, QColor(255, 40, 30, 230));
 }
 
-void railwayCrossing(QPainter &p) {
-    side::sky(p, QRectF(0, 0, 480, 93), kDaySkyTop, kDaySkyLow);
-    side::hills(p, 480, 93, 24, QColor(0x86, 0xa9, 0x78), 6);
-    side::road(p, kRoad, QColor(0x5d, 0x62, 0x66), QColor(0x79, 0x9e, 0x5c));
-    // The line crosses the road on a ballast bed; a train is passing.
-    const qreal trackY = kRoad.at(0, 0.3).y();
-    p.fillRect(QRectF(0, trackY - 4, 480, 10), QColor(0x8e, 0x86, 0x7a));
-    p.fillRect(QRectF(0, trackY - 3, 480, 2), QColor(0x55, 0x55, 0x55));
-    p.fillRect(QRectF(0, trackY + 2, 480, 2), QColor(0x55, 0x55, 0x55));
-    for (qreal x = 0; x < 480; x += 120) {
-        p.fillRect(QRectF(x + 2, trackY - 36, 114, 32), QColor(0x2c, 0x7a, 0x4c));
-        p.fillRect(QRectF(x + 2, trackY - 22, 114, 3), QColor(0xf0, 0xd0, 0x40));
-        for (int w = 0; w < 6; ++w)
-            p.fillRect(QRectF(x + 10 + w * 18, trackY - 32, 12, 8), QColor(0x2c, 0x3e, 0x50));
-        p.setBrush(QColor(0x22, 0x22, 0x22));
-        for (qreal wx : {x + 20, x + 34, x + 84, x + 98})
-            p.drawEllipse(QPointF(wx, trackY - 3), 3.5, 3.5);
+// Seen from above: the barriers are down, a train passes and the subject waits before the
+// stop line.
+void railwayCrossing(QPainter &p, side::Subject subject) {
+    using namespace top;
+    const QRectF canvas(0, 0, 480, 210);
+    horizontalRoad(p, canvas, 45, 165);
+    // Ballast bed and crossing panels, then rails and sleepers beside the road.
+    p.fillRect(QRectF(300, 0, 76, 210), QColor(0x9a, 0x90, 0x82));
+    p.fillRect(QRectF(300, 45, 76, 120), QColor(0x8c, 0x8c, 0x88));
+    for (qreal y = 2; y < 210; y += 11)
+        if (y < 40 || y > 168)
+            p.fillRect(QRectF(306, y, 64, 5), QColor(0x6b, 0x50, 0x38));
+    for (qreal x : {322.0, 352.0})
+        p.fillRect(QRectF(x, 0, 3, 210), QColor(0x50, 0x50, 0x54));
+    solidLine(p, 105, 0, 290, 4, kLineYellow);
+    solidLine(p, 105, 386, 480, 4, kLineYellow);
+    solidLine(p, 48, 0, 480, 3, kLineWhite);
+    solidLine(p, 162, 0, 480, 3, kLineWhite);
+    p.fillRect(QRectF(262, 107, 6, 54), kLineWhite);
+    p.fillRect(QRectF(408, 49, 6, 54), kLineWhite);
+    // A green passenger train crosses the road.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 60));
+    p.drawRect(QRectF(324, -10, 34, 230));
+    for (int i = 0; i < 3; ++i) {
+        const QRectF coach(320, -40 + i * 100, 34, 96);
+        p.setBrush(QColor(0x2c, 0x7a, 0x4c));
+        p.drawRoundedRect(coach, 4, 4);
+        p.setBrush(QColor(0x9c, 0xa4, 0xa8));
+        p.drawRect(coach.adjusted(7, 6, -7, -6));
+        p.setBrush(QColor(0xf0, 0xd0, 0x40));
+        p.drawRect(QRectF(coach.left(), coach.top() + 4, 3, coach.height() - 8));
+        p.drawRect(QRectF(coach.right() - 3, coach.top() + 4, 3, coach.height() - 8));
+        // Air-conditioning units along the roof.
+        p.setBrush(QColor(0x5a, 0x60, 0x66));
+        for (qreal y : {16.0, 70.0})
+            p.drawRoundedRect(QRectF(coach.left() + 9, coach.top() + y, 16, 12), 2, 2);
     }
-    p.fillRect(QRectF(0, trackY - 38, 480, 3), QColor(0x55, 0x5a, 0x60));
-    const QPointF stopAt = kRoad.at(0.5, 0.5);
-    crossingBarrier(p, QPointF(kRoad.at(0.98, 0.42).x(), kRoad.at(0.5, 0.42).y() - 16), 150);
-    // Signal post with the crossbuck and two flashing red lamps.
-    const QPointF post(kRoad.at(1.12, 0.55).x(), stopAt.y() + 8);
-    p.fillRect(QRectF(post.x() - 3, post.y() - 92, 6, 92), QColor(0x40, 0x40, 0x44));
-    p.save();
-    p.translate(post + QPointF(0, -80));
-    for (qreal a : {35.0, -35.0}) {
-        p.save();
-        p.rotate(a);
-        p.fillRect(QRectF(-30, -5, 60, 10), QColor(0xf6, 0xf6, 0xf6));
-        p.fillRect(QRectF(-30, -5, 15, 10), QColor(0xe0, 0x1e, 0x1e));
-        p.fillRect(QRectF(15, -5, 15, 10), QColor(0xe0, 0x1e, 0x1e));
-        p.restore();
+    loweredBarrier(p, QPointF(288, 172), QPointF(288, 108));
+    loweredBarrier(p, QPointF(388, 38), QPointF(388, 102));
+    const Lights braking{Beam::Off, false, true, false};
+    if (subject == side::Subject::Lorry) {
+        lorry(p, QPointF(200, 134), 0, QColor(0xd3, 0x54, 0x00), 104);
+    } else {
+        car(p, QPointF(232, 134), 0, QColor(0xc0, 0x39, 0x2b), braking);
+        car(p, QPointF(164, 134), 0, QColor(0x7f, 0x8c, 0x8d), braking);
     }
-    p.restore();
-    p.fillRect(QRectF(post.x() - 24, post.y() - 58, 48, 4), QColor(0x30, 0x30, 0x30));
-    for (qreal dx : {-18.0, 18.0}) {
-        p.setBrush(QColor(0x20, 0x20, 0x20));
-        p.drawEllipse(QPointF(post.x() + dx, post.y() - 50), 9, 9);
-        QRadialGradient lamp(QPointF(post.x() + dx, post.y() - 50), 22);
-        lamp.setColorAt(0, QColor(255, 40, 30, dx < 0 ? 255 : 70));
-        lamp.setColorAt(1, QColor(255, 40, 30, 0));
-        p.setBrush(lamp);
-        p.drawEllipse(QPointF(post.x() + dx, post.y() - 50), 22, 22);
-    }
-    p.fillRect(QRectF(kRoad.at(0.05, 0.62).x(), kRoad.at(0, 0.62).y() - 2,
-                      kRoad.at(0.95, 0.62).x() - kRoad.at(0.05, 0.62).x(), 5),
-               top::kLineWhite);
-    side::carRear(p, kRoad.at(0.72, 0.72), 70, QColor(0xc0, 0x39, 0x2b),
-                  side::Lamps{side::Beam::Off, false, true, false, false});
+    car(p, QPointF(450, 76), 180, QColor(0x2e, 0x6d, 0xb4), braking);
+    for (qreal x : {40.0, 150.0, 240.0, 440.0})
+        treeTop(p, QPointF(x, 18), 14);
+    for (qreal x : {90.0, 200.0, 430.0})
+        treeTop(p, QPointF(x, 192), 13);
 }
 
 void expresswayRamp(QPainter &p) {
@@ -289,7 +293,10 @@ std::vector<PictureDrawer> trafficScenes() {
         {"scene_school_bus_stop.png", kSceneSize, schoolBusStop},
         {"scene_warning_triangle.png", kSceneSize, warningTriangleScene},
         {"scene_crosswalk_pedestrian.png", kSceneSize, crosswalkPedestrian},
-        {"scene_railway_crossing.png", kSceneSize, railwayCrossing},
+        {"scene_railway_crossing.png", kSceneSize,
+         [](QPainter &p) { railwayCrossing(p, side::Subject::Car); }},
+        {"scene_railway_crossing_truck.png", kSceneSize,
+         [](QPainter &p) { railwayCrossing(p, side::Subject::Lorry); }},
         {"scene_expressway_ramp.png", kSceneSize, expresswayRamp},
         {"scene_first_aid.png", kSceneSize, firstAid},
     };

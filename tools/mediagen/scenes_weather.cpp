@@ -1,6 +1,8 @@
 // Scenes of bad weather and darkness, seen from the driver's seat down a straight road.
 #include "canvas.h"
 #include "drawers.h"
+#include "rearviews.h"
+#include "roads_ahead.h"
 #include "sideview.h"
 
 #include <QLinearGradient>
@@ -17,6 +19,8 @@ namespace {
 using namespace side;
 
 const Perspective kRoad{QPointF(250, 92), 210, -60, 520};
+// From the slow lane of an expressway: u runs from the median kerb to the outer guardrail.
+const Perspective kExpresswayView{QPointF(250, 92), 210, -70, 510};
 
 // A small deterministic generator so every run draws the same drops and flakes.
 class Scatter {
@@ -41,7 +45,7 @@ void rainStreaks(QPainter &p, int count, quint32 seed) {
     }
 }
 
-void rainRoad(QPainter &p) {
+void rainRoad(QPainter &p, Subject subject) {
     sky(p, QRectF(0, 0, 480, 93), QColor(0x6b, 0x74, 0x7c), QColor(0xa4, 0xab, 0xb0));
     hills(p, 480, 93, 22, QColor(0x6f, 0x80, 0x7a), 2);
     road(p, kRoad, QColor(0x3a, 0x40, 0x46), QColor(0x5e, 0x7a, 0x52));
@@ -53,16 +57,18 @@ void rainRoad(QPainter &p) {
     p.setBrush(sheen);
     p.drawPolygon(QPolygonF{{kRoad.at(0.1, 1), kRoad.at(0.9, 1), kRoad.vanish}});
     const QPointF ahead = kRoad.at(0.7, 0.55);
-    for (qreal dx : {-22.0, 22.0}) {
+    const qreal wide = widthFactor(subject);
+    for (qreal dx : {-22 * wide, 22 * wide}) {
         QLinearGradient streak(0, ahead.y(), 0, ahead.y() + 60);
         streak.setColorAt(0, QColor(255, 60, 60, 150));
         streak.setColorAt(1, QColor(255, 60, 60, 0));
         p.setBrush(streak);
         p.drawRect(QRectF(ahead.x() + dx - 4, ahead.y(), 8, 60));
     }
-    carRear(p, ahead, 64, QColor(0x2e, 0x6d, 0xb4), Lamps{Beam::Off, false, true, false, true});
+    subjectRear(p, subject, ahead, 64, QColor(0x2e, 0x6d, 0xb4),
+                Lamps{Beam::Off, false, true, false, true});
     // Spray thrown up behind the wheels.
-    for (qreal dx : {-24.0, 24.0})
+    for (qreal dx : {-24 * wide, 24 * wide})
         for (int i = 0; i < 5; ++i) {
             QRadialGradient mist(ahead + QPointF(dx + i * (dx > 0 ? 4 : -4), -4 + i * 2),
                                  18 + i * 4);
@@ -75,27 +81,28 @@ void rainRoad(QPainter &p) {
     rainStreaks(p, 260, 7);
 }
 
-void fog(QPainter &p) {
+void fog(QPainter &p, Subject subject) {
     sky(p, QRectF(0, 0, 480, 93), QColor(0xb8, 0xbe, 0xc2), QColor(0xd4, 0xd8, 0xda));
     hills(p, 480, 93, 26, QColor(0x90, 0x9c, 0x98), 5);
-    road(p, kRoad, QColor(0x55, 0x5b, 0x60), QColor(0x6c, 0x86, 0x60));
+    expressway(p, kExpresswayView, QColor(0x55, 0x5b, 0x60), QColor(0x6c, 0x86, 0x60));
+    outerGuardrail(p, kExpresswayView);
     for (qreal s : {0.95, 0.6, 0.42, 0.32})
-        tree(p, kRoad.at(1.15, s), 120 * s);
+        tree(p, kExpresswayView.at(1.2, s), 120 * s);
     // Fog thickens with distance: a veil that is denser near the horizon.
     QLinearGradient veil(0, 0, 0, 210);
     veil.setColorAt(0, QColor(225, 228, 230, 250));
     veil.setColorAt(0.45, QColor(225, 228, 230, 235));
     veil.setColorAt(1, QColor(225, 228, 230, 110));
     p.fillRect(QRectF(0, 0, 480, 210), veil);
-    const QPointF ahead = kRoad.at(0.7, 0.5);
-    p.setOpacity(0.45);
-    carRear(p, ahead, 58, QColor(0x55, 0x55, 0x5a));
-    p.setOpacity(1);
-    carRear(p, ahead, 58, QColor(0, 0, 0, 0), Lamps{Beam::Off, true, false, false, true});
+    const QPointF ahead = kExpresswayView.at(kSlowLane, 0.5);
+    throughHaze(p, 0.55, [&](QPainter &layer, bool lit) {
+        subjectRear(layer, subject, ahead, 58, QColor(0x55, 0x55, 0x5a),
+                    lit ? Lamps{Beam::Off, true, false, false, true} : Lamps{});
+    });
     p.fillRect(QRectF(0, 0, 480, 210), QColor(225, 228, 230, 40));
 }
 
-void snowIce(QPainter &p) {
+void snowIce(QPainter &p, Subject subject) {
     sky(p, QRectF(0, 0, 480, 93), QColor(0x9c, 0xb4, 0xcc), QColor(0xdc, 0xe6, 0xee));
     hills(p, 480, 93, 30, QColor(0xe8, 0xee, 0xf4), 1);
     road(p, kRoad, QColor(0x6a, 0x70, 0x78), QColor(0xee, 0xf2, 0xf6), 0, QColor(0xd8, 0xc0, 0x70));
@@ -117,8 +124,8 @@ void snowIce(QPainter &p) {
     for (qreal s : {0.9, 0.55, 0.38})
         tree(p, kRoad.at(1.2, s), 120 * s, QColor(0xdc, 0xe8, 0xec));
     tree(p, kRoad.at(-0.2, 0.6), 70, QColor(0xdc, 0xe8, 0xec));
-    carRear(p, kRoad.at(0.68, 0.5), 56, QColor(0xc0, 0x39, 0x2b),
-            Lamps{Beam::Off, false, true, false, true});
+    subjectRear(p, subject, kRoad.at(0.68, 0.5), 56, QColor(0xc0, 0x39, 0x2b),
+                Lamps{Beam::Off, false, true, false, true});
     Scatter s(11);
     p.setBrush(QColor(255, 255, 255, 220));
     for (int i = 0; i < 160; ++i) {
@@ -156,10 +163,13 @@ void nightMeeting(QPainter &p) {
 
 std::vector<PictureDrawer> weatherScenes() {
     return {
-        {"scene_rain_road.png", kSceneSize, rainRoad},
-        {"scene_fog.png", kSceneSize, fog},
-        {"scene_snow_ice.png", kSceneSize, snowIce},
+        {"scene_rain_road.png", kSceneSize, [](QPainter &p) { rainRoad(p, Subject::Car); }},
+        {"scene_fog.png", kSceneSize, [](QPainter &p) { fog(p, Subject::Car); }},
+        {"scene_snow_ice.png", kSceneSize, [](QPainter &p) { snowIce(p, Subject::Car); }},
         {"scene_night_meeting.png", kSceneSize, nightMeeting},
+        {"scene_fog_truck.png", kSceneSize, [](QPainter &p) { fog(p, Subject::Lorry); }},
+        {"scene_rain_truck.png", kSceneSize, [](QPainter &p) { rainRoad(p, Subject::Lorry); }},
+        {"scene_snow_truck.png", kSceneSize, [](QPainter &p) { snowIce(p, Subject::Lorry); }},
     };
 }
 

@@ -262,7 +262,7 @@ void carSide(QPainter &p, QPointF base, qreal L, const QColor &body, bool facing
 }
 
 void lorrySide(QPainter &p, QPointF base, qreal L, const QColor &cab, qreal cargoHeight,
-               const QColor &cargo) {
+               const QColor &cargo, const Lamps &lamps) {
     p.save();
     p.translate(base);
     p.setPen(Qt::NoPen);
@@ -302,6 +302,9 @@ void lorrySide(QPainter &p, QPointF base, qreal L, const QColor &cab, qreal carg
     p.drawRect(QRectF(L * 0.3, -L * 0.3, L * 0.015, L * 0.2));
     for (qreal x : {-L * 0.36, -L * 0.22, L * 0.38})
         wheel(p, QPointF(x, -L * 0.065), L * 0.065);
+    if (lamps.brake || lamps.hazard)
+        glow(p, QPointF(-L * 0.5, -L * 0.09), L * 0.06,
+             lamps.hazard ? QColor(255, 170, 0, 235) : QColor(255, 40, 40, 210));
     p.restore();
 }
 
@@ -309,6 +312,9 @@ void busSide(QPainter &p, QPointF base, qreal L, const QColor &body, bool school
              const Lamps &lamps) {
     p.save();
     p.translate(base);
+    if (lamps.beam != Beam::Off)
+        sideBeam(p, QPointF(L * 0.49, -L * 0.08), lamps.beam == Beam::High ? L * 2 : L * 0.9,
+                 lamps.beam == Beam::High ? -L * 0.01 : L * 0.05, 130);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 60));
     p.drawEllipse(QPointF(0, 0), L * 0.52, L * 0.025);
@@ -338,8 +344,46 @@ void busSide(QPainter &p, QPointF base, qreal L, const QColor &body, bool school
     if (lamps.hazard || lamps.brake)
         glow(p, QPointF(-L * 0.5, -L * 0.1), L * 0.06,
              lamps.hazard ? QColor(255, 170, 0, 235) : QColor(255, 40, 40, 210));
+    else if (lamps.tail)
+        glow(p, QPointF(-L * 0.5, -L * 0.1), L * 0.035, QColor(255, 40, 40, 150));
     for (qreal x : {-L * 0.3, L * 0.3})
         wheel(p, QPointF(x, -L * 0.055), L * 0.055);
+    p.restore();
+}
+
+void busRear(QPainter &p, QPointF base, qreal w, const QColor &body, const Lamps &lamps) {
+    p.save();
+    p.translate(base);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 70));
+    p.drawEllipse(QPointF(0, 0), w * 0.56, w * 0.05);
+    p.setBrush(kTyre);
+    for (qreal x : {-w * 0.46, w * 0.26})
+        p.drawRoundedRect(QRectF(x, -w * 0.12, w * 0.2, w * 0.12), 2, 2);
+    const QRectF shell(-w / 2, -w * 1.02, w, w * 0.92);
+    p.setBrush(bodyShade(shell.top(), shell.bottom(), body));
+    p.drawRoundedRect(shell, w * 0.06, w * 0.06);
+    p.setBrush(kGlass);
+    p.drawRoundedRect(QRectF(-w * 0.42, -w * 0.94, w * 0.84, w * 0.3), w * 0.03, w * 0.03);
+    // Engine cover louvres low on the back, the plate between them.
+    p.setBrush(body.darker(135));
+    for (int i = 0; i < 4; ++i)
+        p.drawRect(QRectF(-w * 0.3, -w * (0.5 - i * 0.06), w * 0.6, w * 0.025));
+    p.setBrush(QColor(0x1f, 0x4e, 0x9a));
+    p.drawRect(QRectF(-w * 0.1, -w * 0.24, w * 0.2, w * 0.07));
+    const bool red = lamps.brake || lamps.tail;
+    for (qreal x : {-w * 0.44, w * 0.44}) {
+        p.setBrush(red ? QColor(0xff, 0x30, 0x30) : QColor(0xa0, 0x1c, 0x1c));
+        p.drawRoundedRect(QRectF(x - w * 0.035, -w * 0.5, w * 0.07, w * 0.26), 2, 2);
+        if (lamps.brake)
+            glow(p, QPointF(x, -w * 0.37), w * 0.24, QColor(255, 40, 40, 200));
+        else if (lamps.tail)
+            glow(p, QPointF(x, -w * 0.37), w * 0.15, QColor(255, 40, 40, 150));
+        if (lamps.hazard)
+            glow(p, QPointF(x, -w * 0.45), w * 0.26, QColor(255, 170, 0, 235));
+        if (lamps.fog && x > 0)
+            glow(p, QPointF(x, -w * 0.18), w * 0.18, QColor(255, 40, 40, 220));
+    }
     p.restore();
 }
 

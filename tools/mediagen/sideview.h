@@ -49,10 +49,12 @@ void carSide(QPainter &p, QPointF base, qreal length, const QColor &body, bool f
              const Lamps &lamps = {});
 // A lorry in profile facing right; cargoHeight above the bed (0 for an empty flat bed).
 void lorrySide(QPainter &p, QPointF base, qreal length, const QColor &cab, qreal cargoHeight,
-               const QColor &cargo);
+               const QColor &cargo, const Lamps &lamps = {});
 // A bus in profile facing right; a school bus is yellow with its sign.
 void busSide(QPainter &p, QPointF base, qreal length, const QColor &body, bool school,
              const Lamps &lamps = {});
+// A bus or coach seen from behind, drawn like carRear() with width the bus's own.
+void busRear(QPainter &p, QPointF base, qreal width, const QColor &body, const Lamps &lamps = {});
 // A person standing or walking at feet, height tall; stride 0..1 animates the legs.
 void person(QPainter &p, QPointF feet, qreal height, const QColor &shirt, qreal stride = 0,
             bool facingRight = true);

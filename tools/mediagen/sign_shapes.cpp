@@ -81,6 +81,18 @@ void instructionSquare(QPainter &p) {
     p.restore();
 }
 
+void inwardArrowheads(QPainter &p, bool across) {
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlack);
+    const auto place = [across](qreal along, qreal side) {
+        return across ? QPointF(along, side) : QPointF(side, along);
+    };
+    p.drawPolygon(QPolygonF{{place(40, 84), place(40, 116), place(62, 100)}});
+    p.drawPolygon(QPolygonF{{place(160, 84), place(160, 116), place(138, 100)}});
+    p.restore();
+}
+
 void strokeArrow(QPainter &p, const QPainterPath &shaft, qreal width, const QColor &colour) {
     const qreal headLength = width * 1.7;
     const qreal stop = shaft.percentAtLength(qMax<qreal>(0, shaft.length() - headLength * 0.8));

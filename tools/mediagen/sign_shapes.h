@@ -25,6 +25,10 @@ void instructionDisc(QPainter &p);
 // Blue square with rounded corners and a white rim.
 void instructionSquare(QPainter &p);
 
+// Two black arrowheads at the field's edges pointing at each other: left and right when
+// across, else top and bottom (the limits of width and height).
+void inwardArrowheads(QPainter &p, bool across);
+
 // A thick arrow following a path; the head sits at the path's end.
 void strokeArrow(QPainter &p, const QPainterPath &shaft, qreal width, const QColor &colour);
 // Vehicles fill their box; windows and wheel gaps take the cutout colour (the sign's field).

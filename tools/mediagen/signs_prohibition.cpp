@@ -144,10 +144,7 @@ void noTrucks(QPainter &p) {
 void heightLimit(QPainter &p) {
     prohibitionFrame(p);
     drawCentredText(p, QRectF(0, 0, 200, 200), u"4.5m"_s, signFont(50), kBlack);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kBlack);
-    p.drawPolygon(QPolygonF{{QPointF(84, 40), QPointF(116, 40), QPointF(100, 62)}});
-    p.drawPolygon(QPolygonF{{QPointF(84, 160), QPointF(116, 160), QPointF(100, 138)}});
+    inwardArrowheads(p, false);
 }
 
 void weightLimit(QPainter &p) {

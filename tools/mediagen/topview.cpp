@@ -51,12 +51,14 @@ void beamFan(QPainter &p, qreal front, qreal w, qreal reach, qreal spread, int a
 
 void lamps(QPainter &p, qreal length, qreal width, const Lights &lights) {
     const qreal front = length / 2, back = -length / 2, side = width / 2 - 3;
+    // The lamps, not the vehicle, set how far the light reaches: a lorry's beams are a car's.
+    const qreal reach = std::min<qreal>(length, 46), spread = std::min(width, reach * 0.44);
     if (lights.beam == Beam::Low)
-        beamFan(p, front, side, length * 2.6, width * 0.6, 120);
+        beamFan(p, front, side, reach * 2.6, spread * 0.6, 120);
     else if (lights.beam == Beam::High)
-        beamFan(p, front, side, length * 5.5, width * 1.8, 150);
+        beamFan(p, front, side, reach * 5.5, spread * 1.8, 150);
     if (lights.fog)
-        beamFan(p, front, side + 2, length * 1.3, width * 1.4, 110);
+        beamFan(p, front, side + 2, reach * 1.3, spread * 1.4, 110);
     for (qreal y : {-side, side}) {
         if (lights.brake)
             glow(p, QPointF(back, y), width * 0.45, QColor(255, 30, 30, 230));
@@ -162,10 +164,12 @@ void car(QPainter &p, QPointF centre, qreal heading, const QColor &body, const L
           Lights{Beam::Off, false, lights.brake, lights.hazard, lights.left, lights.right});
 }
 
-void lorry(QPainter &p, QPointF centre, qreal heading, const QColor &cab, qreal length) {
+void lorry(QPainter &p, QPointF centre, qreal heading, const QColor &cab, qreal length,
+           const Lights &lights) {
     const VehicleFrame frame(p, centre, heading);
     const qreal width = length * 0.24;
     const qreal cabLength = length * 0.2;
+    lamps(p, length, width, Lights{lights.beam, lights.fog, false, false, false, false});
     shadow(p, QRectF(-length / 2, -width / 2, length, width), 3);
     p.setBrush(QColor(0x22, 0x22, 0x22));
     for (qreal x : {-length * 0.38, -length * 0.26, length * 0.36})
@@ -184,6 +188,8 @@ void lorry(QPainter &p, QPointF centre, qreal heading, const QColor &cab, qreal 
     p.drawRoundedRect(QRectF(length / 2 - cabLength, -width / 2 - 1, cabLength, width + 2), 4, 4);
     p.setBrush(QColor(0x2c, 0x3e, 0x50));
     p.drawRect(QRectF(length / 2 - 6, -width * 0.42, 4, width * 0.84));
+    lamps(p, length, width,
+          Lights{Beam::Off, false, lights.brake, lights.hazard, lights.left, lights.right});
 }
 
 void bus(QPainter &p, QPointF centre, qreal heading, const QColor &body, const Lights &lights,

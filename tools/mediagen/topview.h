@@ -42,7 +42,8 @@ struct Lights {
 void car(QPainter &p, QPointF centre, qreal heading, const QColor &body, const Lights &lights = {},
          qreal length = 46);
 // A rigid lorry: cab at the front, a long cargo bed behind.
-void lorry(QPainter &p, QPointF centre, qreal heading, const QColor &cab, qreal length = 100);
+void lorry(QPainter &p, QPointF centre, qreal heading, const QColor &cab, qreal length = 100,
+           const Lights &lights = {});
 // A bus roof with its ventilation hatches.
 void bus(QPainter &p, QPointF centre, qreal heading, const QColor &body, const Lights &lights = {},
          qreal length = 110);
