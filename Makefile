@@ -3,7 +3,7 @@ EDITION ?= light
 PRESET ?= dev
 BUILD := build/$(PRESET)
 
-.PHONY: run test bench build deps deps-test format media package
+.PHONY: run test test-sqlcipher4 bench build deps deps-test format media package
 
 deps:
 	scripts/deps.sh build
@@ -24,6 +24,15 @@ run: deps
 test: deps-test
 	$(MAKE) build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+	$(MAKE) test-sqlcipher4
+
+# The bank layer, its tool and their tests built again on SQLCipher 4 and run there, with the
+# banks of $(BUILD) (the system's SQLCipher 3) crossing over both ways.
+test-sqlcipher4: deps-test
+	scripts/sqlcipher4.sh build
+	cmake --preset sqlcipher4 -DSAFEDRIVE_OTHER_BUILD=$(CURDIR)/$(BUILD)
+	cmake --build build/sqlcipher4 --target bank-checks
+	cd build/sqlcipher4 && QT_QPA_PLATFORM=offscreen ctest -L bank --output-on-failure
 
 bench: deps-test
 	cmake --preset release -DSAFEDRIVE_BUILD_BENCHMARKS=ON

@@ -1,5 +1,6 @@
 #include "bankwriter.h"
 
+#include "bankformat.h"
 #include "error.h"
 #include "schema.h"
 #include "sqlite.h"
@@ -51,7 +52,7 @@ void writeBankRows(const BankRows &rows, const QString &path, const QString &pas
                              QFile::ReadOther);
     {
         sqlite::Database db(temporary.fileName(), sqlite::Database::Mode::ReadWrite);
-        db.key(password.toUtf8());
+        keyNewBank(db, password);
         db.exec(schemaSql());
         sqlite::Transaction transaction(db);
         insertRows(db, u"zhangjie"_s, rows.chapters, kChapterColumns);

@@ -1,16 +1,17 @@
 #include "connection.h"
 
+#include "bankformat.h"
 #include "connectionimpl.h"
 #include "connectiontext.h"
+#include "core/guard.h"
+#include "core/log.h"
 #include "error.h"
 #include "handlecache.h"
 #include "jetcache.h"
 #include "jetdialect.h"
 #include "jetfunctions.h"
-#include "keyderivation.h"
 #include "recordset.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -23,19 +24,7 @@ namespace bank {
 
 namespace {
 
-constexpr qsizetype kSaltBytes = 16; // an SQLCipher file begins with its key salt
-
 const QString kClosedMessage = u"Operation is not allowed when the object is closed"_s;
-
-QByteArray readSalt(const QString &path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw Error(SQLITE_CANTOPEN, u"Could not find file '"_s + path + u"'"_s);
-    const QByteArray salt = file.read(kSaltBytes);
-    if (salt.size() != kSaltBytes)
-        throw Error(SQLITE_NOTADB, u"Not a question bank: '"_s + path + u"'"_s);
-    return salt;
-}
 
 // The bank stays usable when it cannot be written: unqualified names resolve to the TEMP
 // schema first, so every statement of the program reads and writes this copy instead.
@@ -55,7 +44,7 @@ sqlite::Database &Connection::Impl::database() {
 Connection::Connection() : d(std::make_unique<Impl>()) {}
 
 Connection::~Connection() {
-    tryStep([this] { close(); });
+    core::tryStep(core::lcBank(), "closing the connection", [this] { close(); });
 }
 
 void Connection::setConnectionString(const QString &text) {
@@ -74,21 +63,19 @@ void Connection::open() {
     const ConnectionText text = parseConnectionText(d->connectionString);
     // A Jet bank is opened as its SQLCipher copy; every write goes to the copy.
     const QString file = bankFileToOpen(text.dataSource, text.password);
-    const QByteArray keySpec = rawKeySpec(text.password, readSalt(file));
     const bool wantWrite = !text.readOnly && QFileInfo(QFileInfo(file).absolutePath()).isWritable();
     d->dataSource = file;
-    d->keySpec = keySpec;
+    d->password = text.password;
     if (wantWrite) {
-        if (auto parked = handlecache::take(file, keySpec)) {
+        if (auto parked = handlecache::take(file, text.password)) {
             d->db = std::move(parked);
             return;
         }
     }
-    auto db = std::make_unique<sqlite::Database>(
-        file, wantWrite ? sqlite::Database::Mode::ReadWrite : sqlite::Database::Mode::ReadOnly);
-    db->key(keySpec);
+    auto db = openBankFile(file, text.password,
+                           wantWrite ? sqlite::Database::Mode::ReadWrite
+                                     : sqlite::Database::Mode::ReadOnly);
     registerJetFunctions(db->handle());
-    db->exec(u"select count(*) from sqlite_master"_s); // a wrong key fails here (SQLITE_NOTADB)
     db->exec(u"PRAGMA busy_timeout=2000"_s);
     // A record set reads each page twice (its keys at open, its records as it reaches them):
     // room for the whole bank keeps the second read from decrypting the page again.
@@ -118,7 +105,7 @@ void Connection::close() {
     // The next open of the same file may take the handle up again; a handle with a TEMP copy
     // of the questions is not carried over.
     if (!firstFailure && !d->shadowed)
-        handlecache::park(d->dataSource, d->keySpec, std::move(d->db));
+        handlecache::park(d->dataSource, d->password, std::move(d->db));
     d->db.reset();
     d->shadowed = false;
     if (firstFailure)
@@ -144,9 +131,14 @@ Connection::Impl &Connection::impl() const {
 }
 
 void prepareBankKey(const QString &connectionText) {
-    tryStep([&] {
+    core::tryStep(core::lcBank(), "deriving the bank key ahead", [&] {
         const ConnectionText text = parseConnectionText(connectionText);
-        deriveKeyAhead(text.password, readSalt(text.dataSource));
+        QFile file(text.dataSource);
+        if (!file.open(QIODevice::ReadOnly))
+            return; // the open reports it
+        const QByteArray salt = file.read(bankformat::kSaltBytes);
+        if (salt.size() == bankformat::kSaltBytes)
+            deriveKeyAhead(text.password, salt);
     });
 }
 

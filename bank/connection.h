@@ -6,6 +6,8 @@
 
 namespace bank {
 
+class RecordSet;
+
 // The one connection to a question bank: connection text in, an open encrypted database out.
 // Every SQL text is given in the program's own (Jet) dialect and translated before it runs.
 class Connection {
@@ -31,10 +33,11 @@ public:
     // Runs a statement that returns no rows (e.g. "update shiti2012 set state=''").
     void execute(const QString &jetSql);
 
-    struct Impl;
-    Impl &impl() const; // for RecordSet
-
 private:
+    friend class RecordSet; // a set registers with the connection it is opened on
+    struct Impl;
+    Impl &impl() const;
+
     std::unique_ptr<Impl> d;
 };
 

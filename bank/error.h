@@ -1,35 +1,20 @@
 #pragma once
 
-#include <QString>
-
-#include <stdexcept>
+#include "core/error.h"
 
 namespace bank {
 
 // A failure of the question-bank layer: the engine's number and its description.
-class Error : public std::runtime_error {
+class Error : public core::Error {
 public:
-    Error(int number, const QString &description)
-        : std::runtime_error(description.toStdString()), m_number(number),
-          m_description(description) {}
-
-    int number() const { return m_number; }
-    QString description() const { return m_description; }
-
-private:
-    int m_number;
-    QString m_description;
+    using core::Error::Error;
 };
 
-// Runs one step of a sequence whose steps are each allowed to fail quietly
-// ("errors ignored, go on with the next step"). Returns whether the step succeeded.
-template <class Step> bool tryStep(Step &&step) noexcept {
-    try {
-        step();
-        return true;
-    } catch (...) {
-        return false;
-    }
-}
+// The numbers of the failures that say why a bank cannot be opened (SQLite's result codes).
+namespace errors {
+inline constexpr int FileNotFound = 14;  // SQLITE_CANTOPEN
+inline constexpr int NotABank = 26;      // SQLITE_NOTADB
+inline constexpr int WrongPassword = 23; // SQLITE_AUTH: an encrypted file the key does not open
+} // namespace errors
 
 } // namespace bank

@@ -36,7 +36,7 @@ std::optional<FileStamp> stampOf(const QString &path) {
 
 struct Parked {
     QString path;
-    QByteArray keySpec;
+    QString password;
     FileStamp stamp;
     std::unique_ptr<sqlite::Database> db;
 };
@@ -53,7 +53,7 @@ Slot &slot() {
 
 } // namespace
 
-void park(const QString &path, const QByteArray &keySpec, std::unique_ptr<sqlite::Database> db) {
+void park(const QString &path, const QString &password, std::unique_ptr<sqlite::Database> db) {
     // Only a handle at rest: no statement left open, no transaction under way.
     if (!db || sqlite3_get_autocommit(db->handle()) == 0 ||
         sqlite3_next_stmt(db->handle(), nullptr) != nullptr)
@@ -64,18 +64,18 @@ void park(const QString &path, const QByteArray &keySpec, std::unique_ptr<sqlite
     std::optional<Parked> previous;
     {
         QMutexLocker lock(&slot().mutex);
-        previous = std::exchange(slot().parked, Parked{path, keySpec, *stamp, std::move(db)});
+        previous = std::exchange(slot().parked, Parked{path, password, *stamp, std::move(db)});
     }
     // previous closes here, outside the lock
 }
 
-std::unique_ptr<sqlite::Database> take(const QString &path, const QByteArray &keySpec) {
+std::unique_ptr<sqlite::Database> take(const QString &path, const QString &password) {
     std::optional<Parked> parked;
     {
         QMutexLocker lock(&slot().mutex);
         parked = std::exchange(slot().parked, std::nullopt);
     }
-    if (!parked || parked->path != path || parked->keySpec != keySpec ||
+    if (!parked || parked->path != path || parked->password != password ||
         stampOf(path) != parked->stamp)
         return nullptr;
     return std::move(parked->db);

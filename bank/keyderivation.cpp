@@ -1,5 +1,7 @@
 #include "keyderivation.h"
 
+#include "bankformat.h"
+
 #include <QCryptographicHash>
 #include <QHash>
 #include <QMutex>
@@ -11,9 +13,6 @@
 namespace bank {
 
 namespace {
-
-constexpr int kKdfIterations = 64000; // SQLCipher 3's default kdf_iter
-constexpr int kKeyBytes = 32;
 
 struct KeyCache {
     QMutex mutex;
@@ -41,8 +40,8 @@ QByteArray rawKeySpec(const QString &password, const QByteArray &salt) {
     if (key.isEmpty()) {
         cache.underway.insert(cacheKey);
         lock.unlock();
-        key = QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha1, passphrase, salt,
-                                                 kKdfIterations, kKeyBytes);
+        key = QPasswordDigestor::deriveKeyPbkdf2(bankformat::kHash, passphrase, salt,
+                                                 bankformat::kKdfIterations, bankformat::kKeyBytes);
         lock.relock();
         cache.keys.insert(cacheKey, key);
         cache.underway.remove(cacheKey);

@@ -6,9 +6,9 @@
 namespace bank {
 
 // The raw key spec "x'<64 hex key><32 hex salt>'" that opens a bank keyed with this passphrase
-// at SQLCipher's default settings (PBKDF2-HMAC-SHA1, 64,000 iterations, 32-byte key), for the
-// file whose first 16 bytes are salt. The derivation (tens of milliseconds) runs once per
-// (password, salt) in a process; every later open of the same bank reuses the key.
+// in the bank format (bankformat.h), for the file whose first bytes are salt. The derivation (tens
+// of milliseconds) runs once per (password, salt) in a process; every later open of the same bank
+// reuses the key.
 QByteArray rawKeySpec(const QString &password, const QByteArray &salt);
 
 // Starts the same derivation on a worker thread, so that the first open finds the key ready (or

@@ -1,6 +1,8 @@
 #include "recordset.h"
 
 #include "connectionimpl.h"
+#include "core/guard.h"
+#include "core/log.h"
 #include "error.h"
 #include "jetdialect.h"
 #include "keysetrows.h"
@@ -154,7 +156,7 @@ RecordSet::RecordSet() : d(std::make_unique<Impl>()) {
 }
 
 RecordSet::~RecordSet() {
-    tryStep([this] { close(); });
+    core::tryStep(core::lcBank(), "closing the record set", [this] { close(); });
 }
 
 void RecordSet::open(const QString &jetSql, Connection &connection, Cursor cursor) {

@@ -1,7 +1,7 @@
 #include "frame/canvas.h"
 
+#include "core/twips.h"
 #include "frame/errorhook.h"
-#include "frame/units.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -9,6 +9,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace frame {
+
+using core::roundHalfEven;
 
 namespace {
 QRgb toRgb(OleColor c) {

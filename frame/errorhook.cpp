@@ -1,5 +1,7 @@
 #include "frame/errorhook.h"
 
+#include "core/log.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace frame {
@@ -18,6 +20,9 @@ ErrorHook setErrorHook(ErrorHook hook) {
 }
 
 void reportError(int number, const QString &description, const QString &procedure) {
+    qCInfo(core::lcFrame).noquote()
+        << "ruZuvoz" << procedure
+        << "failed:" << u'[' + QString::number(number) + u"] "_s + description;
     if (currentHook())
         currentHook()(number, description, u"ruZuvoz"_s, procedure);
 }

@@ -22,7 +22,8 @@ private:
 };
 
 // The frame's reporting hook: every procedure hands its failure here and leaves normally.
-// The default hook discards them, so no failure of the frame reaches the host or the learner.
+// The default hook discards them, so no failure of the frame reaches the host or the learner;
+// each is also logged under safedrive.frame.
 using ErrorHook = std::function<void(int number, const QString &description, const QString &source,
                                      const QString &procedure)>;
 
@@ -39,14 +40,6 @@ template <typename Body> void guarded(const char *procedure, Body &&body) {
         reportError(e.number(), e.description(), QLatin1String(procedure));
     } catch (const std::exception &e) {
         reportError(-1, QString::fromLocal8Bit(e.what()), QLatin1String(procedure));
-    }
-}
-
-// Runs a step whose failure the design ignores without any report.
-template <typename Body> void ignoringErrors(Body &&body) {
-    try {
-        body();
-    } catch (const std::exception &) {
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/color.h"
+
 #include <QColor>
 #include <QtGlobal>
 
@@ -27,11 +29,11 @@ constexpr int blueOf(OleColor c) {
 
 // For painting a plain (already translated) colour.
 inline QColor toQColor(OleColor c) {
-    return QColor(redOf(c), greenOf(c), blueOf(c));
+    return core::colorFromBgr(static_cast<quint32>(c));
 }
 
 inline OleColor fromQColor(const QColor &c) {
-    return RGB(c.red(), c.green(), c.blue());
+    return static_cast<OleColor>(core::bgrFromColor(c));
 }
 
 } // namespace frame

@@ -1,9 +1,11 @@
 #include "frame/ruzuvoz.h"
 
+#include "core/guard.h"
+#include "core/log.h"
+#include "core/twips.h"
 #include "frame/errorhook.h"
 #include "frame/messagerouter.h"
 #include "frame/platformfacts.h"
-#include "frame/units.h"
 
 #include <QEvent>
 #include <QMenu>
@@ -67,7 +69,8 @@ ruZuvoz::ruZuvoz(QWidget *host)
 }
 
 ruZuvoz::~ruZuvoz() {
-    ignoringErrors([&] { m_Subclass->Subclass_StopAll(); });
+    core::tryStep(core::lcFrame(), "UserControl_Terminate",
+                  [&] { m_Subclass->Subclass_StopAll(); });
     // No routed message may reach the table once it is gone.
     delete m_Router;
 }

@@ -1,15 +1,20 @@
 // Setting the frame up after a property change: buttons, title height, repaint, host layout.
 #include "frame/ruzuvoz.h"
 
+#include "core/guard.h"
+#include "core/log.h"
+#include "core/twips.h"
 #include "frame/errorhook.h"
 #include "frame/platformfacts.h"
 #include "frame/resizegrip.h"
-#include "frame/units.h"
 
 #include <QAction>
 #include <QFontMetrics>
 
 namespace frame {
+
+using core::roundHalfEven;
+using core::TwipsPerPixel;
 
 void ruZuvoz::Refresh() {
     guarded("Refresh", [&] {
@@ -53,7 +58,7 @@ void ruZuvoz::BorderStyleSetup() {
 }
 
 void ruZuvoz::TitleBarHeightSetup() {
-    guarded("TitleBarHeightSetup", [&] {
+    guarded("AdjustHostLayout", [&] {
         m_TitleBarHeight = roundHalfEven(QFontMetrics(m_TitleFont).height() + 10.0);
         if (m_TitleBarHeight < m_IconSize + 15)
             m_TitleBarHeight = m_IconSize + 15;
@@ -104,18 +109,20 @@ void ruZuvoz::AdjustHostLayout(bool bStyleChange) {
             m_bTallTitle = false;
         }
     } else {
-        ignoringErrors([&] { shift = GetTopOffset(static_cast<qint16>(m_CaptionHeight + 20)); });
+        core::tryStep(core::lcFrame(), "AdjustHostLayout",
+                      [&] { shift = GetTopOffset(static_cast<qint16>(m_CaptionHeight + 20)); });
     }
     if (shift == 0)
         return;
-    ignoringErrors([&] {
+    core::tryStep(core::lcFrame(), "AdjustHostLayout", [&] {
         if (m_WindowState == 2)
             m_NormalRect.Height += shift * TwipsPerPixel;
         else
             m_Form->resize(m_Form->width(), m_Form->height() + shift);
     });
     for (QWidget *control : containedControls())
-        ignoringErrors([&] { control->move(control->x(), control->y() + shift); });
+        core::tryStep(core::lcFrame(), "AdjustHostLayout",
+                      [&] { control->move(control->x(), control->y() + shift); });
 }
 
 void ruZuvoz::setPointer(int pointer) {

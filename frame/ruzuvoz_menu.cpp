@@ -16,9 +16,7 @@ void ruZuvoz::buildSystemMenu() {
     for (int index = 0; index <= 6; ++index)
         MnuSyst[index] = createMenuItem(index);
     MnuSyst[3]->setSeparator(true);
-    MnuSyst[3]->setText(u"-"_s);
     MnuSyst[5]->setSeparator(true);
-    MnuSyst[5]->setText(u"-"_s);
     MnuSyst[6]->setCheckable(true);
     // The window starts normal: restore disabled, maximise enabled.
     MnuSyst[0]->setEnabled(false);
@@ -88,7 +86,6 @@ void ruZuvoz::FormMenuAdd(const QString &strMenuCaption, bool blnAddSeparator, b
             item->setVisible(true);
             item->setEnabled(true);
             if (blnAddSeparator) {
-                item->setText(u"-"_s);
                 item->setSeparator(true);
                 blnAddSeparator = false;
                 continue;
@@ -110,8 +107,10 @@ void ruZuvoz::ModifyAddedMenu(qint16 intMenuID, const QString &strMenuCaption, b
             return;
         QAction *item = menuItem(intMenuID);
         if (!strMenuCaption.isEmpty()) {
-            item->setText(strMenuCaption);
-            item->setSeparator(strMenuCaption == u"-"_s);
+            // A "-" caption makes a separator, which shows no text.
+            const bool separator = strMenuCaption == u"-"_s;
+            item->setSeparator(separator);
+            item->setText(separator ? QString() : strMenuCaption);
         }
         item->setEnabled(blnEnabled);
         item->setCheckable(blnChecked || item->isCheckable());
@@ -130,8 +129,7 @@ void ruZuvoz::FormMenuRemove(qint16 intMenuID) {
         // The menu never ends in a separator that FormMenuAdd put before the removed item.
         const bool wasLast = MnuSyst.rbegin()->first < intMenuID;
         const auto below = MnuSyst.find(intMenuID - 1);
-        if (wasLast && below != MnuSyst.end() && below->first > 6 &&
-            below->second->text() == u"-"_s) {
+        if (wasLast && below != MnuSyst.end() && below->first > 6 && below->second->isSeparator()) {
             delete below->second;
             MnuSyst.erase(below);
         }
@@ -143,8 +141,8 @@ QVariant ruZuvoz::GetMenuItemValue(qint16 iMenuID, qint32 PropertyID) const {
     guarded("GetMenuItemValue", [&] {
         const QAction *item = menuItem(iMenuID);
         switch (PropertyID) {
-        case 0:
-            value = item->text();
+        case 0: // a separator's caption is "-", though it shows none
+            value = item->isSeparator() ? u"-"_s : item->text();
             break;
         case 1:
             value = item->isEnabled();

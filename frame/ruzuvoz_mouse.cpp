@@ -1,13 +1,15 @@
 // The frame's mouse and keyboard handling: hover, title drag, grips, caption-button clicks.
 #include "frame/ruzuvoz.h"
 
+#include "core/twips.h"
 #include "frame/errorhook.h"
-#include "frame/units.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace frame {
+
+using core::roundHalfEven;
 
 namespace {
 // The platform's button and shift numbers: 1 left, 2 right, 4 middle; 1 shift, 2 ctrl, 4 alt.

@@ -1,6 +1,8 @@
 // The frame's public properties and its colour themes.
 #include "frame/ruzuvoz.h"
 
+#include "core/guard.h"
+#include "core/log.h"
 #include "frame/errorhook.h"
 #include "frame/platformfacts.h"
 #include "frame/resizegrip.h"
@@ -194,7 +196,7 @@ void ruZuvoz::recolourHostControls(OleColor colour) {
     const QColor back = toQColor(colour);
     const auto controls = m_Form->findChildren<QWidget *>();
     for (QWidget *control : controls) {
-        ignoringErrors([&] {
+        core::tryStep(core::lcFrame(), "ChangeAllBackgrounds", [&] {
             if (control == this || qobject_cast<ResizeGrip *>(control) ||
                 control->backgroundRole() == QPalette::Base)
                 return;

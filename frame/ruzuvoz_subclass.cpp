@@ -1,6 +1,8 @@
 // Routing the frame's and the host's messages to the frame, and mouse-leave tracking.
 #include "frame/ruzuvoz.h"
 
+#include "core/guard.h"
+#include "core/log.h"
 #include "frame/errorhook.h"
 #include "frame/messagerouter.h"
 #include "frame/platformfacts.h"
@@ -48,7 +50,7 @@ void ruZuvoz::TrackMouseLeave(WindowHandle lng_hWnd) {
 
 void ruZuvoz::zSubclass_Proc(bool, bool &, qintptr &, WindowHandle &lng_hWnd, qint32 &uMsg,
                              qintptr &, qintptr &) {
-    ignoringErrors([&] {
+    core::tryStep(core::lcFrame(), "zSubclass_Proc", [&] {
         switch (uMsg) {
         case WM_SETCURSOR:
             // The frame follows every resize of the host and, while the host is not

@@ -1,9 +1,11 @@
 // The title bar, the body border and the caption buttons with their glyphs.
 #include "frame/ruzuvoz.h"
 
+#include "core/guard.h"
+#include "core/log.h"
+#include "core/twips.h"
 #include "frame/errorhook.h"
 #include "frame/platformfacts.h"
-#include "frame/units.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -12,6 +14,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace frame {
+
+using core::roundHalfEven;
 
 namespace {
 constexpr double TitleRatio = 5.01;
@@ -228,12 +232,12 @@ void ruZuvoz::DrawTitleBar() {
         const QRect painted = m_lastPainted;
 
         // From here on a failure is passed over, so the caption buttons are always repainted.
-        ignoringErrors([&] {
+        core::tryStep(core::lcFrame(), "DrawTitleBar", [&] {
             const QString tag = m_Form->property("Tag").toString();
             if (!tag.isEmpty() && tag != m_Caption)
                 m_Caption = tag;
         });
-        ignoringErrors([&] {
+        core::tryStep(core::lcFrame(), "DrawTitleBar", [&] {
             if (m_Caption.isEmpty())
                 return;
             const QString shown = TrimWord(m_Caption, text.right - text.left);

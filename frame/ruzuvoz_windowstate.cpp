@@ -1,12 +1,15 @@
 // Maximising to the work area, restoring, minimising; the host's normal rectangle in twips.
 #include "frame/ruzuvoz.h"
 
+#include "core/twips.h"
 #include "frame/errorhook.h"
-#include "frame/units.h"
 
 #include <QAction>
 
 namespace frame {
+
+using core::pixelsToTwips;
+using core::twipsToPixels;
 
 void ruZuvoz::setWindowServices(std::unique_ptr<WindowServices> services) {
     m_Services = std::move(services);

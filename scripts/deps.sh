@@ -4,10 +4,12 @@
 # generator's encoder; package the Debian packaging tools)
 set -euo pipefail
 
-build_pkgs=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsqlcipher-dev
-  mdbtools-dev libmdb3 libsqlcipher0 libqt6multimedia6 libqt6multimediawidgets6 qt6-qpa-plugins
+build_pkgs=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-charts-dev
+  libqt6opengl6-dev libsqlcipher-dev mdbtools-dev libmdb3 libsqlcipher0 libqt6charts6 libqt6multimedia6
+  libqt6multimediawidgets6 qt6-qpa-plugins
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-wqy-microhei fonts-arphic-uming fonts-dejavu-core)
-test_pkgs=(xvfb xauth imagemagick sqlcipher desktop-file-utils appstream mdbtools)
+# libssl-dev and npm: the second build of the bank layer on the SQLCipher 4 amalgamation.
+test_pkgs=(xvfb xauth imagemagick sqlcipher desktop-file-utils appstream mdbtools libssl-dev)
 media_pkgs=(ffmpeg)
 package_pkgs=(dpkg-dev file lintian)
 
@@ -24,6 +26,8 @@ missing=()
 for p in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# Any npm will do; Debian's package conflicts with nodesource's nodejs, which brings its own.
+[ "${1:-build}" = build ] || command -v npm >/dev/null || missing+=(npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing: ${missing[*]}"

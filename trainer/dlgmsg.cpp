@@ -2,8 +2,9 @@
 
 #include "frame/shippedsettings.h"
 
+#include "core/color.h"
+#include "core/twips.h"
 #include "fonts.h"
-#include "units.h"
 
 #include <QFont>
 #include <QLabel>
@@ -12,6 +13,10 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace trainer {
+
+using core::colorFromBgr;
+using core::roundHalfEven;
+using core::twipsRect;
 
 namespace {
 

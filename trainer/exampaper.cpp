@@ -1,13 +1,13 @@
 #include "exampaper.h"
 
 #include "bank/connection.h"
-#include "bank/error.h"
 #include "bank/recordset.h"
-#include "bank/wholenumber.h"
+#include "core/error.h"
+#include "core/guard.h"
+#include "core/log.h"
+#include "core/wholenumber.h"
 
 #include <QVariant>
-
-#include <stdexcept>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,9 +19,9 @@ namespace {
 qint64 idValue(const QVariant &id) {
     if (id.typeId() == QMetaType::LongLong)
         return id.toLongLong();
-    if (const std::optional<QString> text = bank::wholeNumberText(id))
+    if (const std::optional<QString> text = core::wholeNumberText(id))
         return text->toLongLong();
-    throw std::invalid_argument("question id is not a whole number");
+    throw core::Error(errors::TypeMismatch, u"question id is not a whole number"_s);
 }
 
 // The ids a query returns, in the order the database returns them; the pool closes itself.
@@ -40,7 +40,8 @@ QList<qint64> readIds(bank::Connection &connection, const QString &sql) {
 // The first count ids of a shuffled pool, each followed by ",".
 QString firstIds(const QList<qint64> &shuffled, qint16 count) {
     if (count > shuffled.size())
-        throw std::out_of_range("the pool holds fewer ids than its quota");
+        throw core::Error(errors::SubscriptOutOfRange,
+                          u"the pool holds fewer ids than its quota"_s);
     QString list;
     for (qsizetype i = 0; i < count; ++i)
         list += QString::number(shuffled[i]) + u',';
@@ -54,7 +55,7 @@ QString pickIds(bank::Connection &connection, const QString &sql, qint16 count,
 
 QString withoutLastComma(const QString &list) {
     if (list.isEmpty())
-        throw std::out_of_range("empty id list");
+        throw core::Error(errors::SubscriptOutOfRange, u"empty id list"_s);
     return list.chopped(1);
 }
 
@@ -73,29 +74,47 @@ QString PickMultiAnswerIds(bank::Connection &connection, ShuffleRandom &random) 
                    kExamMultiAnswerCount, random);
 }
 
-void ComposeExamPaper(bank::Connection &cnBank, bank::RecordSet &rsSet,
-                      const QString &connectionString, ShuffleRandom &random) {
-    using bank::tryStep;
-    tryStep([&] { rsSet.close(); });
-    tryStep([&] { cnBank.close(); });
-    tryStep([&] {
+std::exception_ptr ReopenBank(bank::Connection &cnBank, const QString &connectionString,
+                              bool resetAnswers) {
+    std::exception_ptr first;
+    const auto step = [&](const char *name, auto &&body) {
+        const core::StepOutcome outcome = core::tryStep(core::lcTrainer(), name, body);
+        if (!first)
+            first = outcome.failure;
+    };
+    step("closing the bank", [&] { cnBank.close(); });
+    step("opening the bank", [&] {
         cnBank.setConnectionString(connectionString);
         cnBank.open();
     });
-    tryStep([&] { cnBank.execute(u"update shiti2012 set state=''"_s); });
+    if (resetAnswers)
+        step("resetting the answers", [&] { cnBank.execute(u"update shiti2012 set state=''"_s); });
+    return first;
+}
+
+std::exception_ptr ComposeExamPaper(bank::Connection &cnBank, bank::RecordSet &rsSet,
+                                    const QString &connectionString, ShuffleRandom &random) {
+    core::tryStep(core::lcTrainer(), "closing the paper", [&] { rsSet.close(); });
+    std::exception_ptr failure = ReopenBank(cnBank, connectionString);
     DrawExamPaper(cnBank, rsSet, random);
+    return failure;
 }
 
 void DrawExamPaper(bank::Connection &cnBank, bank::RecordSet &rsSet, ShuffleRandom &random) {
-    using bank::tryStep;
     QString list;
     for (const ChapterQuota &quota : kExamChapterQuotas)
-        tryStep([&] { list += PickChapterIds(cnBank, quota.chapter, quota.count, random); });
-    tryStep([&] { list = withoutLastComma(list); });
-    tryStep([&] { list = ShuffleIdList(list, random); });
-    tryStep([&] { list = PickMultiAnswerIds(cnBank, random) + list; });
-    tryStep([&] { list = withoutLastComma(list); });
-    tryStep([&] { rsSet.open(examPaperSql(list), cnBank); });
+        core::tryStep(core::lcTrainer(), "picking a chapter",
+                      [&] { list += PickChapterIds(cnBank, quota.chapter, quota.count, random); });
+    core::tryStep(core::lcTrainer(), "dropping the last comma",
+                  [&] { list = withoutLastComma(list); });
+    core::tryStep(core::lcTrainer(), "shuffling the paper",
+                  [&] { list = ShuffleIdList(list, random); });
+    core::tryStep(core::lcTrainer(), "picking the multi-answer questions",
+                  [&] { list = PickMultiAnswerIds(cnBank, random) + list; });
+    core::tryStep(core::lcTrainer(), "dropping the last comma",
+                  [&] { list = withoutLastComma(list); });
+    core::tryStep(core::lcTrainer(), "opening the paper",
+                  [&] { rsSet.open(examPaperSql(list), cnBank); });
 }
 
 } // namespace trainer

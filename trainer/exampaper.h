@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <exception>
+
 namespace bank {
 class Connection;
 class RecordSet;
@@ -22,7 +24,7 @@ inline constexpr qint16 kExamMultiAnswerCount = 5;
 inline constexpr int kExamQuestionCount = 50;
 
 // count ids drawn without repetition from the chapter's questions not of type 2, each followed
-// by ","; throws std::out_of_range when the chapter holds fewer than count of them.
+// by ","; throws core::Error when the chapter holds fewer than count of them.
 QString PickChapterIds(bank::Connection &connection, qint16 chapter, qint16 count,
                        ShuffleRandom &random);
 
@@ -35,9 +37,15 @@ QString PickMultiAnswerIds(bank::Connection &connection, ShuffleRandom &random);
 // a chapter short of its quota drops out and the paper is shorter.
 void DrawExamPaper(bank::Connection &cnBank, bank::RecordSet &rsSet, ShuffleRandom &random);
 
-// Reopens the connection from connectionString, empties `state` of the whole bank, then draws
-// and opens the paper in rsSet.
-void ComposeExamPaper(bank::Connection &cnBank, bank::RecordSet &rsSet,
-                      const QString &connectionString, ShuffleRandom &random);
+// Closes the connection (and the sets on it), opens it again from connectionString and, unless
+// told not to, empties `state` of the whole bank: what every mode button does first. Each step
+// may fail on its own; returns the first failure (null when the bank opened and was reset).
+std::exception_ptr ReopenBank(bank::Connection &cnBank, const QString &connectionString,
+                              bool resetAnswers = true);
+
+// Reopens the bank, then draws and opens the paper in the closed rsSet; returns the failure of
+// reopening the bank.
+std::exception_ptr ComposeExamPaper(bank::Connection &cnBank, bank::RecordSet &rsSet,
+                                    const QString &connectionString, ShuffleRandom &random);
 
 } // namespace trainer

@@ -1,12 +1,16 @@
-// Start-up, shut-down, the hand cursors and how events reach the handlers.
+// Start-up, shut-down, the hand cursors, and how clicks reach the session and its signals reach
+// the controls.
 #include "formmain.h"
 
-#include "bank/error.h"
 #include "clipplayer.h"
+#include "core/guard.h"
+#include "core/log.h"
 #include "fonts.h"
 #include "imagebutton.h"
+#include "legend.h"
 #include "notices.h"
 #include "picturebox.h"
+#include "progress/progressstore.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -15,7 +19,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -30,9 +33,6 @@ namespace trainer {
 
 namespace {
 
-// The legend colours, in swatch order: not answered, current, answered, right, wrong.
-constexpr std::array<quint32, 5> kLegendColors = {0xFEFDFF, 0x0042BE, 0x84BFFE, 0xFE7F80, 0x0000FE};
-
 QCursor handCursor() {
     const QPixmap hand(u":/assets/cursors/hand.png"_s);
     return hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 12, 1);
@@ -45,7 +45,7 @@ FormMain::FormMain(const Edition &edition, Notices *notices, const QString &prog
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_edition(edition),
       m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
                                               : programFolder),
-      m_notices(notices) {
+      m_session(new Session(edition, m_programFolder, this)), m_notices(notices) {
     if (!m_notices) {
         m_ownNotices = std::make_unique<MessageBoxNotices>(this);
         m_notices = m_ownNotices.get();
@@ -58,22 +58,19 @@ FormMain::FormMain(const Edition &edition, Notices *notices, const QString &prog
     setFont(QFont(u"Tahoma"_s, 9));
     createControls();
     connectHandlers();
+    connectSession();
+    createProgress();
     Form_Load();
 }
 
-FormMain::~FormMain() {
-    // Records before the connection they were read from.
-    rsSet.reset();
-    cnBank.reset();
-}
+FormMain::~FormMain() = default;
 
 void FormMain::Form_Load() {
     SetHandCursors();
     cboJump->setCurrentIndex(0);
-    optNum[0]->setBackColor(0xFEFDFF);
-    for (int i = 0; i < 5; ++i)
+    optNum[0]->setBackColor(legendColor(Swatch::NotAnswered));
+    for (size_t i = 0; i < optE.size(); ++i)
         optE[i]->setBackColor(kLegendColors[i]);
-    lngCellColor.fill(0xFEFDFF);
 }
 
 void FormMain::SetHandCursors() {
@@ -89,15 +86,7 @@ void FormMain::SetHandCursors() {
 }
 
 void FormMain::Form_QueryUnload() {
-    // The first failure (a set that never opened) ends the clean-up quietly.
-    bank::tryStep([this] {
-        if (rsSet)
-            rsSet->close();
-        if (cnBank)
-            cnBank->close();
-    });
-    rsSet.reset();
-    cnBank.reset();
+    m_session->close();
 }
 
 void FormMain::closeEvent(QCloseEvent *event) {
@@ -105,49 +94,79 @@ void FormMain::closeEvent(QCloseEvent *event) {
     event->accept();
 }
 
-bool FormMain::examMode() const {
-    return Timer1->isActive();
-}
-
-bool FormMain::reviewMode() const {
-    return bHandedIn && !Timer1->isActive();
-}
-
-bool FormMain::hasCurrentRecord() const {
-    return rsSet && rsSet->isOpen() && rsSet->recordCount() > 0 && !rsSet->bof() && !rsSet->eof();
-}
-
-quint32 FormMain::swatchColor(int Index) const {
-    return optE[Index]->backColor();
-}
-
 void FormMain::connectHandlers() {
-    // The handlers rely on what their callers checked; a failure of the bank never escapes an
-    // event into the toolkit.
-    const auto guarded = [](auto step) { return [step] { bank::tryStep(step); }; };
+    // A failure of the bank never escapes an event into the toolkit; the guard logs it.
+    const auto guarded = [](const char *handler, auto step) {
+        return [handler, step] { core::tryStep(core::lcTrainer(), handler, step); };
+    };
     for (int i = 0; i < 5; ++i)
-        connect(imgNav[i], &ImageButton::clicked, this, guarded([this, i] { imgNav_Click(i); }));
+        connect(imgNav[i], &ImageButton::clicked, this,
+                guarded("imgNav_Click", [this, i] { imgNav_Click(i); }));
     for (int i = 0; i < 4; ++i)
         connect(imgAnswer[i], &ImageButton::clicked, this,
-                guarded([this, i] { imgAnswer_Click(i); }));
-    connect(imgDone, &ImageButton::clicked, this, guarded([this] { imgDone_Click(); }));
-    connect(imgPre, &ImageButton::clicked, this, guarded([this] { imgPre_Click(); }));
-    connect(imgNext, &ImageButton::clicked, this, guarded([this] { imgNext_Click(); }));
-    connect(imgCommit, &ImageButton::clicked, this, guarded([this] { imgCommit_Click(); }));
-    connect(imgSelect, &ImageButton::clicked, this, guarded([this] { imgSelect_Click(); }));
-    connect(optNum[0], &PictureBox::clicked, this, guarded([this] { optNum_Click(0); }));
-    connect(Timer1, &QTimer::timeout, this, guarded([this] { Timer1_Timer(); }));
-    connect(txtCurrent, &QLineEdit::textChanged, this, guarded([this] { txtCurrent_Change(); }));
-    connect(wmp, &ClipPlayer::PlayStateChange, this,
-            [this](int state) { bank::tryStep([&] { wmp_PlayStateChange(state); }); });
+                guarded("imgAnswer_Click", [this, i] { imgAnswer_Click(i); }));
+    connect(imgDone, &ImageButton::clicked, this,
+            guarded("imgDone_Click", [this] { imgDone_Click(); }));
+    connect(imgPre, &ImageButton::clicked, this,
+            guarded("imgPre_Click", [this] { imgPre_Click(); }));
+    connect(imgNext, &ImageButton::clicked, this,
+            guarded("imgNext_Click", [this] { imgNext_Click(); }));
+    connect(imgCommit, &ImageButton::clicked, this,
+            guarded("imgCommit_Click", [this] { imgCommit_Click(); }));
+    connect(imgSelect, &ImageButton::clicked, this,
+            guarded("imgSelect_Click", [this] { imgSelect_Click(); }));
+    connect(optNum[0], &PictureBox::clicked, this,
+            guarded("optNum_Click", [this] { optNum_Click(0); }));
+    connect(txtCurrent, &QLineEdit::textChanged, this,
+            guarded("txtCurrent_Change", [this] { txtCurrent_Change(); }));
+    connect(cboJump, &QComboBox::currentIndexChanged, m_session,
+            [this](int index) { m_session->setAutoAdvance(index == 0); });
+    connect(wmp, &ClipPlayer::PlayStateChange, this, [this](int state) {
+        core::tryStep(core::lcTrainer(), "wmp_PlayStateChange",
+                      [&] { wmp_PlayStateChange(state); });
+    });
     txtCurrent->installEventFilter(this);
+}
+
+void FormMain::connectSession() {
+    Session *s = m_session;
+    connect(s, &Session::setLoaded, this, [this](Session::SetKind, int count) {
+        lblAll->setText(QString::number(count) + u" 题"_s);
+    });
+    connect(s, &Session::bankOpenFailed, this, [this](const QString &file, const QString &reason) {
+        notices().information(u"无法打开题库 "_s + file + u"："_s + reason + u"。"_s,
+                              m_edition.windowTitle);
+    });
+    connect(s, &Session::questionShown, this, &FormMain::ShowQuestion);
+    connect(s, &Session::questionCleared, this, &FormMain::ClearQuestion);
+    connect(s, &Session::answerLineChanged, this, &FormMain::showAnswerLine);
+    connect(s, &Session::modeChanged, this, [this](Session::Mode mode) {
+        // The clock and the hand-in button belong to a running examination.
+        lblTime->setVisible(mode == Session::Mode::Exam);
+        imgCommit->setVisible(mode == Session::Mode::Exam);
+    });
+    connect(s, &Session::clockTicked, lblTime, &QLabel::setText);
+    connect(s, &Session::timeUp, this,
+            [this] { notices().information(u"考试时间到!"_s, m_edition.windowTitle); });
+    connect(s, &Session::sheetReset, this, &FormMain::LayOutAnswerSheet);
+    connect(s, &Session::cellChanged, this, [this](int index, quint32 color) {
+        if (index >= optNum.size())
+            return;
+        optNum[index]->setBackColor(color);
+        DrawCellNumber(index);
+    });
+    connect(s, &Session::paperHandedIn, this, [this](const PaperResult &result) {
+        ShowResultDialog(result.scoreLine(), result.verdictLine());
+    });
 }
 
 bool FormMain::eventFilter(QObject *watched, QEvent *event) {
     if (watched == txtCurrent && event->type() == QEvent::KeyPress) {
-        const QString text = static_cast<QKeyEvent *>(event)->text();
-        if (!text.isEmpty()) { // keys without a character (arrows, Delete) are no key press
-            int keyAscii = text.at(0).unicode();
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // Keys without a character (arrows) are no key press; nor is Delete, which some
+        // platforms deliver as the character 127: it edits the box as Backspace does.
+        if (!key->text().isEmpty() && key->key() != Qt::Key_Delete) {
+            int keyAscii = key->text().at(0).unicode();
             txtCurrent_KeyPress(keyAscii);
             if (keyAscii == 0)
                 return true;

@@ -1,33 +1,40 @@
 #pragma once
 
-#include "bank/connection.h"
-#include "bank/recordset.h"
 #include "trainer/edition.h"
+#include "trainer/question.h"
+#include "trainer/session.h"
 
 #include <QList>
 #include <QWidget>
 
 #include <array>
 #include <memory>
-#include <optional>
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QTimer;
+class QPushButton;
+
+namespace progress {
+class ProgressStore;
+}
 
 namespace trainer {
 
 class ClipPlayer;
+class HistoryPage;
 class ImageButton;
+class ProgressRecorder;
+class StatisticsPage;
 class Notices;
 class PictureBox;
 
 // The trainer's only working window: start page, question page, exam panel and chapter page.
-// One class split by concern: start-up and controls (formmain.cpp, formmain_controls.cpp),
-// display, study modes, answering, navigation and the examination (formmain_*.cpp).
+// A view of its Session: it renders what the session signals and forwards the learner's clicks;
+// it keeps no state but its controls. Split by concern: start-up and controls (formmain.cpp,
+// formmain_controls.cpp), display, study modes, navigation and the examination (formmain_*.cpp).
 class FormMain : public QWidget {
     Q_OBJECT
 
@@ -43,7 +50,6 @@ public:
     QWidget *Frame1 = nullptr;
     QWidget *FR0 = nullptr;
     QGroupBox *FR01 = nullptr;
-    QTimer *Timer1 = nullptr;
     QWidget *Fr4 = nullptr;
     QList<PictureBox *> optNum; // cell 0 exists from the start; more are loaded on demand
     QWidget *Frame2 = nullptr;
@@ -73,81 +79,75 @@ public:
     QList<QCheckBox *> chkChapter; // box 0 exists from the start; more are created on demand
     ImageButton *imgSelect = nullptr;
 
-    // Member state shared by every concern of the window.
-    std::unique_ptr<bank::Connection> cnBank;
-    std::unique_ptr<bank::RecordSet> rsSet;
-    std::optional<bank::Bookmark> vCurBookmark;
-    bool bSettingNo = false;
-    qint16 nExamSeconds = 0;
-    bool bHandedIn = false;
-    std::array<quint32, 100> lngCellColor{};
+    // The learner's own controls, beside the design's: the start page's summary and links, the
+    // favourite mark on the question page.
+    QLabel *lblSummary = nullptr;
+    QLabel *lblLinks = nullptr;
+    QPushButton *cmdFavourite = nullptr;
+
+    // The session the window renders; every decision about questions lives there.
+    Session &session() const { return *m_session; }
+    progress::ProgressStore &progressStore() const { return *m_progress; }
+    ProgressRecorder &progressRecorder() const { return *m_recorder; }
+
+    // Where the learner's progress is kept: the user's data folder, never the program's.
+    static QString defaultProgressFile();
+
+    // The added views, reached from the system menu and the start page's links.
+    enum class View { Book, Favourites, Random, History, Statistics };
+    void openView(View view);
+    void toggleFavourite();
+    void refreshSummary();
+    // Merges an export file into the store; says what was added or why nothing was.
+    QString importProgressFile(const QString &path);
 
     // Start-up and shut-down.
     void Form_Load();
     void Form_QueryUnload();
     void SetHandCursors();
 
-    // Question display.
-    void ShowQuestion();
+    // Question display: the question the session shows, step by step.
+    void ShowQuestion(const Question &question, const AnswerLine &line);
+    void ClearQuestion(); // an empty set shows no question
     void PlayClip(const QString &path);
     void wmp_PlayStateChange(int NewState);
 
     // Study modes.
     void imgNav_Click(int Index);
-    void LoadPracticeSet(bool bByType, bool bAnimation);
     void LoadChapterList();
     void imgSelect_Click();
     void SwitchPage(int Index); // shows the page of mode button Index
 
-    // Answering and judging.
+    // Answering.
     void imgAnswer_Click(int Index);
     void imgDone_Click();
-    void JudgeShownAnswer(); // my answer against the right one: colour, mark, advance
 
     // Navigation and answer sheet.
     void imgPre_Click();
     void imgNext_Click();
-    void MoveByOne(bool forward); // previous/next: the two mirror images
     void optNum_Click(int Index);
     void txtCurrent_KeyPress(int &KeyAscii);
     void txtCurrent_Change();
     void DrawCellNumber(int Index);
-    void ReleaseCell(int Index, bool answered);
-    void TakeCell(int Index);
     PictureBox *LoadOptNum(int Index); // creates cell Index like cell 0 (hidden), or reuses it
+    void LayOutAnswerSheet(int paperLength); // one cell per question, two touching rows of 25
 
-    // Window modes, as every handler tests them.
-    bool examMode() const;   // the clock runs
-    bool reviewMode() const; // handed in, clock stopped
-    bool hasCurrentRecord() const;
-    bool currentAnswered() const; // state of the current record neither Null nor empty
-    quint32 swatchColor(int Index) const;
-
-    // Opening the bank as every loader does: closes rsSet and cnBank, opens a new connection.
-    void OpenBank();
-    // Empties every recorded answer, then opens a new rsSet on sql (each step may fail quietly).
-    void OpenQuestionSet(const QString &sql);
-    void SetCountLabel(); // lblAll = record count + " 题"
-
-    Notices &notices() const { return *m_notices; }
-
-    // Examination (formmain_exam.cpp)
-    void StartExam();         // mode button 4: clock, paper, answer sheet, question 1
-    void ComposeExamPaper();  // reopens the bank, opens a new paper, shows its first question
-    void LayOutAnswerSheet(); // one cell per question, two touching rows of 25
-    void Timer1_Timer();
+    // Examination.
     void imgCommit_Click();
-    void HandIn(); // judges every question, colours the sheet, shows the result, review mode
     void ShowResultDialog(const QString &line1, const QString &line2);
-    // The generator behind the paper's shuffles; clock-seeded unless a test seeds its own.
-    std::shared_ptr<class ShuffleRandom> examRandom;
-    // End of examination
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void connectSession();
+    void showStemAndNumber(const Question &question);
+    void showOptions(const Question &question);
+    void showPicture(const Question &question);
+    void showClip(const Question &question);
+    void showAnswerLine(const AnswerLine &line);
     void createControls();
     void createStartPage();
     void createQuestionPage();
@@ -155,9 +155,23 @@ private:
     void createChapterPage();
     void connectHandlers();
     QCheckBox *chapterBox(int Index); // box Index, created like box 0 when missing
+    Notices &notices() const { return *m_notices; }
+    void createProgress();
+    void readBankQuestionsAhead();
+    void showFavouriteMark();
+    void showPastPaper(qint64 examId);
+    void saveCharts();
+    void exportProgress();
+    void importProgress();
+    void resetProgress();
 
     Edition m_edition;
     QString m_programFolder;
+    Session *m_session = nullptr;
+    std::unique_ptr<progress::ProgressStore> m_progress;
+    ProgressRecorder *m_recorder = nullptr;
+    HistoryPage *m_history = nullptr;
+    StatisticsPage *m_statistics = nullptr;
     std::unique_ptr<Notices> m_ownNotices;
     Notices *m_notices = nullptr;
 };

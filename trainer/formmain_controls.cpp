@@ -1,29 +1,31 @@
 // The controls of the trainer window: the four views, their controls and geometry in twips.
 #include "formmain.h"
 
-#include "bank/error.h"
 #include "clipplayer.h"
+#include "core/color.h"
+#include "core/guard.h"
+#include "core/log.h"
+#include "core/twips.h"
 #include "forecolor.h"
 #include "frame/shippedsettings.h"
 #include "imagebutton.h"
 #include "picturebox.h"
-#include "units.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace trainer {
 
+using core::twipsRect;
+using core::twipsToPixels;
+
 namespace {
 
-constexpr quint32 kRed = 0x0000FF;
-constexpr quint32 kGreen = 0x008000;
 constexpr quint32 kOrange = 0x0080FF;
 
 void place(QWidget *widget, double left, double top, double width, double height) {
@@ -62,9 +64,6 @@ void FormMain::createControls() {
     // The skinned frame fills the window and holds every other control.
     ruZuvoz1 = frame::wearShippedFrame(this, frame::ShippedWindow::FormMain);
 
-    Timer1 = named(new QTimer(this), u"Timer1"_s);
-    Timer1->setInterval(1000);
-
     createChapterPage(); // first, so that it lies behind the start page
     createStartPage();
     createQuestionPage();
@@ -102,6 +101,8 @@ void FormMain::createQuestionPage() {
     lbl[1] = label(FR01, u"lbl(1)"_s, u"转到第                    题"_s);
     place(lbl[1], 2600, 330, 3600, 300);
     txtCurrent = named(new QLineEdit(u"0"_s, FR01), u"txtCurrent"_s);
+    // The study keys (digits, arrows) belong to the question until the box is clicked.
+    txtCurrent->setFocusPolicy(Qt::ClickFocus);
     place(txtCurrent, 3250, 290, 900, 360);
     lblTime = label(FR01, u"lblTime"_s, u"30:00"_s);
     place(lblTime, 11000, 290, 1200, 360);
@@ -165,6 +166,7 @@ void FormMain::createQuestionPage() {
     }
 
     cboJump = named(new QComboBox(FR01), u"cboJump"_s);
+    cboJump->setFocusPolicy(Qt::ClickFocus); // its arrows would swallow the study keys
     cboJump->addItems({u"自动"_s, u"手动"_s});
     place(cboJump, 300, 5900, 1100, 360);
     lbl[3] = label(FR01, u"lbl(3)"_s, u"跳转到下一题"_s);
@@ -234,8 +236,9 @@ PictureBox *FormMain::LoadOptNum(int Index) {
         cell->setFont(first->font());
         cell->setCursor(first->cursor());
         cell->hide();
-        connect(cell, &PictureBox::clicked, this,
-                [this, index] { bank::tryStep([&] { optNum_Click(index); }); });
+        connect(cell, &PictureBox::clicked, this, [this, index] {
+            core::tryStep(core::lcTrainer(), "optNum_Click", [&] { optNum_Click(index); });
+        });
         optNum.append(cell);
     }
     return optNum[Index];

@@ -1,133 +1,140 @@
-// Question display: the current record on the question page, and the looping clip.
+// Question display: the question the session shows, step by step, and the looping clip.
 #include "formmain.h"
 
-#include "answers.h"
-#include "bank/error.h"
-#include "bank/mediapath.h"
 #include "clipplayer.h"
+#include "core/guard.h"
+#include "core/log.h"
+#include "core/twips.h"
 #include "forecolor.h"
-#include "formmain_fields.h"
 #include "imagebutton.h"
+#include "legend.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
+#include <QSignalBlocker>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace trainer {
 
-namespace {
+using core::pixelsToTwips;
+using core::twipsToPixels;
 
-constexpr quint32 kRed = 0x0000FF;
-
-} // namespace
-
-void FormMain::ShowQuestion() {
-    const bank::RecordSet &record = *rsSet;
-
+void FormMain::ShowQuestion(const Question &question, const AnswerLine &line) {
+    // Clear the marks and the media.
     lblMyAnswer->hide();
     imgOK->hide();
     imgErr->hide();
     imgDone->hide();
     lblMyAnswer->clear();
     lblRightAnswer->clear();
-
     imgTitlePic->clear();
     wmp->setUrl(QString());
 
-    const int position = record.absolutePosition();
-    bSettingNo = true;
-    txtCurrent->setText(QString::number(position));
-    bSettingNo = false;
-
-    const QString title = QString::number(position) + u'.' + fieldText(record, u"question"_s);
-    lblTitle->setText(title);
-    lblTitle->setToolTip(title);
-
-    // Options A to C end with a line break, D does not. The text starts afresh for every
-    // question, also when option A is missing.
-    lblAnswer->show();
-    static const char *const prefixes[] = {"A、", "B、", "C、", "D、"};
-    QString options;
-    for (int i = 0; i < 4; ++i) {
-        const QString field = u"ans"_s + QString::number(i + 1);
-        const bool exists = fieldPresent(record, field);
-        if (exists) {
-            options += QString::fromUtf8(prefixes[i]) + fieldText(record, field);
-            if (i < 3)
-                options += u"\r\n"_s;
-        }
-        imgAnswer[i]->setVisible(exists);
-    }
-    lblAnswer->setText(options);
-    lblAnswer->setToolTip(options);
-
-    imgDone->setVisible(fieldNumber(record, u"txbz"_s) == 2.0);
-
+    showStemAndNumber(question);
+    showOptions(question);
+    imgDone->setVisible(question.showsConfirm());
     // From the picture on, every step may fail on its own.
-    if (fieldPresent(record, u"bmp"_s)) {
-        bank::tryStep([&] { imgTitlePic->move(0, 0); });
-        bank::tryStep([&] {
-            const auto path = bank::mediaFilePath(m_programFolder, m_edition.pictureFolder,
-                                                  fieldText(record, u"bmp"_s));
-            const QPixmap picture = path ? QPixmap(*path) : QPixmap();
-            imgTitlePic->setPixmap(picture);
-            imgTitlePic->resize(picture.size());
-        });
-        bank::tryStep([&] {
-            const double left =
-                (pixelsToTwips(FrameBack->width()) - pixelsToTwips(imgTitlePic->width())) / 2;
-            imgTitlePic->move(twipsToPixels(left), 0);
-        });
-        bank::tryStep([&] { imgTitlePic->show(); });
-    } else {
-        bank::tryStep([&] { imgTitlePic->hide(); });
-    }
+    showPicture(question);
+    showClip(question);
+    showAnswerLine(line);
+}
 
-    if (fieldPresent(record, u"flash"_s)) {
-        bank::tryStep([&] { FrameBack->hide(); });
-        bank::tryStep([&] {
-            const auto path = bank::mediaFilePath(m_programFolder, m_edition.clipFolder,
-                                                  fieldText(record, u"flash"_s));
-            PlayClip(path.value_or(QString()));
-        });
-    } else {
-        bank::tryStep([&] { FrameBack->show(); });
-        bank::tryStep([&] { wmp->hide(); });
+void FormMain::showStemAndNumber(const Question &question) {
+    {
+        const QSignalBlocker writingTheNumber(txtCurrent); // no jump from our own writing
+        txtCurrent->setText(QString::number(question.position));
     }
+    lblTitle->setText(question.title());
+    lblTitle->setToolTip(question.title());
+}
 
-    bank::tryStep([&] {
-        const QString state = fieldText(record, u"state"_s);
-        if (examMode()) {
-            lblMyAnswer->setText(state);
-            setForeColor(lblMyAnswer, kRed);
-            lblMyAnswer->show();
-            lblRightAnswer->hide(); // nothing may reveal the right answer during an exam
-            return;
-        }
-        lblRightAnswer->setVisible(bHandedIn);
-        lblRightAnswer->setText(RightAnswerLetters(fieldText(record, u"ans"_s)));
-        if (!state.isEmpty()) {
-            lblRightAnswer->show();
-            lblMyAnswer->show();
-            lblMyAnswer->setText(state);
-            if (lblRightAnswer->text() == lblMyAnswer->text()) {
-                setForeColor(lblMyAnswer, foreColor(lblRightAnswer));
-                imgOK->show();
-            } else {
-                setForeColor(lblMyAnswer, kRed);
-                imgErr->show();
-            }
-        }
+void FormMain::showOptions(const Question &question) {
+    // The text starts afresh for every question, also when option A is missing.
+    lblAnswer->show();
+    for (size_t i = 0; i < imgAnswer.size(); ++i)
+        imgAnswer[i]->setVisible(!question.options[i].isEmpty());
+    lblAnswer->setText(question.optionLines());
+    lblAnswer->setToolTip(lblAnswer->text());
+}
+
+void FormMain::showPicture(const Question &question) {
+    const auto step = [](const char *name, auto &&body) {
+        core::tryStep(core::lcTrainer(), name, body);
+    };
+    if (!question.hasPicture) {
+        step("hiding the picture", [&] { imgTitlePic->hide(); });
+        return;
+    }
+    step("placing the picture", [&] { imgTitlePic->move(0, 0); });
+    step("loading the picture", [&] {
+        const QPixmap picture =
+            question.picturePath.isEmpty() ? QPixmap() : QPixmap(question.picturePath);
+        imgTitlePic->setPixmap(picture);
+        imgTitlePic->resize(picture.size());
     });
+    step("centring the picture", [&] {
+        const double left =
+            (pixelsToTwips(FrameBack->width()) - pixelsToTwips(imgTitlePic->width())) / 2.0;
+        imgTitlePic->move(twipsToPixels(left), 0);
+    });
+    step("showing the picture", [&] { imgTitlePic->show(); });
+}
+
+void FormMain::showClip(const Question &question) {
+    const auto step = [](const char *name, auto &&body) {
+        core::tryStep(core::lcTrainer(), name, body);
+    };
+    if (question.hasClip) { // a question with both shows the clip
+        step("hiding the picture area", [&] { FrameBack->hide(); });
+        step("PlayClip", [&] { PlayClip(question.clipPath); });
+    } else {
+        step("showing the picture area", [&] { FrameBack->show(); });
+        step("hiding the player", [&] { wmp->hide(); });
+    }
+}
+
+void FormMain::showAnswerLine(const AnswerLine &line) {
+    lblMyAnswer->setText(line.mine);
+    setForeColor(lblMyAnswer, line.mineRight ? foreColor(lblRightAnswer) : kRed);
+    lblMyAnswer->setVisible(line.mineShown);
+    lblRightAnswer->setText(line.right);
+    lblRightAnswer->setVisible(line.rightShown);
+    if (line.mark != AnswerLine::Mark::None) {
+        QLabel *mark = line.mark == AnswerLine::Mark::Right ? imgOK : imgErr;
+        mark->show();
+        mark->raise();
+    }
+}
+
+void FormMain::ClearQuestion() {
+    lblTitle->clear();
+    lblTitle->setToolTip(QString());
+    lblAnswer->clear();
+    lblAnswer->setToolTip(QString());
+    for (ImageButton *button : imgAnswer)
+        button->hide();
+    imgDone->hide();
+    imgTitlePic->clear();
+    wmp->setUrl(QString());
+    wmp->hide();
+    FrameBack->show();
+    lblMyAnswer->clear();
+    lblMyAnswer->hide();
+    lblRightAnswer->clear();
+    lblRightAnswer->hide();
+    imgOK->hide();
+    imgErr->hide();
 }
 
 void FormMain::PlayClip(const QString &path) {
-    bank::tryStep([&] { wmp->show(); });
-    bank::tryStep([&] { wmp->setUrl(path); });
-    bank::tryStep([&] { wmp->setStretchToFit(true); });
-    bank::tryStep([&] { wmp->play(); });
+    const auto step = [](const char *name, auto &&body) {
+        core::tryStep(core::lcTrainer(), name, body);
+    };
+    step("showing the player", [&] { wmp->show(); });
+    step("setting the clip", [&] { wmp->setUrl(path); });
+    step("stretching the clip", [&] { wmp->setStretchToFit(true); });
+    step("playing the clip", [&] { wmp->play(); });
 }
 
 void FormMain::wmp_PlayStateChange(int NewState) {

@@ -1,8 +1,8 @@
 #include "idlist.h"
 
-#include "bank/wholenumber.h"
-
-#include <stdexcept>
+#include "core/error.h"
+#include "core/wholenumber.h"
+#include "trainer/question.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,12 +19,12 @@ QString ShuffleIdList(const QString &list, ShuffleRandom &random) {
 
 QString examPaperSql(const QString &idList) {
     for (const QString &id : idList.split(u',')) {
-        if (!bank::isWholeNumber(id))
-            throw std::invalid_argument("id list holds something other than whole numbers");
+        if (!core::isWholeNumber(id))
+            throw core::Error(errors::TypeMismatch,
+                              u"id list holds something other than whole numbers"_s);
     }
-    return u"select question,ans1,ans2,ans3,ans4,ans,bmp,flash,txbz,state from shiti2012 "
-           "where id in("_s +
-           idList + u") order by Instr(',"_s + idList + u",',','+cstr(id)+',') desc"_s;
+    return questionSelect() + u"where id in("_s + idList + u") order by Instr(',"_s + idList +
+           u",',','+cstr(id)+',') desc"_s;
 }
 
 } // namespace trainer

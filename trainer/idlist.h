@@ -7,6 +7,12 @@
 
 namespace trainer {
 
+// The numbers of the trainer's own failures, thrown as core::Error.
+namespace errors {
+inline constexpr int TypeMismatch = 13;       // a value that is no whole number
+inline constexpr int SubscriptOutOfRange = 9; // a pool short of its quota, an empty id list
+} // namespace errors
+
 // A random permutation of a: each step draws one of the elements still left, fills its gap with
 // the last one and shrinks a by one; the element left over ends the result. Reseeds first.
 template <class T> QList<T> ShuffleArray(QList<T> a, ShuffleRandom &random) {
@@ -30,7 +36,7 @@ QString ShuffleIdList(const QString &list, ShuffleRandom &random);
 
 // The query that opens a paper: the questions of the id list ("5,9,2") in the reverse of the
 // list's order. Ids are matched whole (",12," never matches inside ",123,"), so the paper is
-// exactly the reversed list. Throws std::invalid_argument unless every element is a whole number.
+// exactly the reversed list. Throws core::Error unless every element is a whole number.
 QString examPaperSql(const QString &idList);
 
 } // namespace trainer

@@ -1,11 +1,16 @@
 #include "picturebox.h"
 
-#include "units.h"
+#include "core/color.h"
+#include "core/twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace trainer {
+
+using core::colorFromBgr;
+using core::pixelsToTwips;
+using core::twipsToPixels;
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
 

@@ -5,6 +5,7 @@
 // program does on its first mode button, and reopens the bank every time, as the program does.
 // Prints one line per bank size: the medians of each side and the median of the per-pair
 // ratios (ours / floor, the two runs of a pair back to back).
+#include "bank/bankformat.h"
 #include "bank/connection.h"
 #include "bank/connectionstring.h"
 #include "bank/jetdialect.h"
@@ -61,6 +62,7 @@ sqlite3 *openRaw(const QByteArray &path, const QByteArray &keySpec) {
     sqlite3 *db = nullptr;
     checked(sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE, nullptr), db);
     checked(sqlite3_key(db, keySpec.constData(), int(keySpec.size())), db);
+    bank::applyBankFormat(db);
     checked(sqlite3_exec(db, "PRAGMA cache_size=-131072", nullptr, nullptr, nullptr), db);
     return db;
 }
@@ -98,8 +100,8 @@ void measure(const QString &folder, int questions, int pairs) {
 
     QFile bankFile(path);
     bankFile.open(QIODevice::ReadOnly);
-    const QByteArray keySpec =
-        bank::rawKeySpec(QLatin1String(bank::kBankPassword), bankFile.read(16));
+    const QByteArray keySpec = bank::rawKeySpec(QLatin1String(bank::kBankPassword),
+                                                bankFile.read(bank::bankformat::kSaltBytes));
     // The floor runs the same SQLite text our layer runs.
     const QByteArray reset = bank::translateJetSql(kReset).toUtf8();
     const QByteArray select = bank::translateJetSql(kSequential).toUtf8();

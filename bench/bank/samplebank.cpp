@@ -1,5 +1,6 @@
 #include "samplebank.h"
 
+#include "bank/bankformat.h"
 #include "bank/schema.h"
 
 #include <QRandomGenerator>

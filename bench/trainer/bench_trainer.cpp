@@ -3,11 +3,11 @@
 // 1,500, 15,000 and 150,000 questions with rows as long as real ones.
 // Prints one line per action and size: ui-action <name> N=<questions> p50_ms=… p95_ms=…
 #include "fixturebank.h"
-#include "bank/recordset.h"
 #include "trainer/clipplayer.h"
 #include "trainer/formmain.h"
 #include "trainer/notices.h"
-#include "trainer/picturebox.h"
+#include "trainer/question.h"
+#include "trainer/session.h"
 
 #include <QApplication>
 #include <QDir>
@@ -133,10 +133,14 @@ void benchActions(int count) {
     measure("previous", rounds, [&](int) { return control(u"imgPre"_s); });
     // As the learner answers: the right answer of a single-answer question, judged; the program
     // moves on by itself and so stores it.
+    trainer::Question shown;
+    QObject::connect(&form.session(), &trainer::Session::questionShown,
+                     [&](const trainer::Question &question) { shown = question; });
     measure("answer", rounds, [&](int) {
-        while (form.rsSet->field(u"txbz"_s).toString() == u"2"_s)
+        while (!shown.isSingleAnswer())
             QTest::mouseClick(control(u"imgNext"_s), Qt::LeftButton);
-        const int right = form.rsSet->field(u"ans"_s).toString().toInt() - 1;
+        const int right =
+            shown.rightAnswer.isEmpty() ? 0 : shown.rightAnswer.at(0).unicode() - u'A';
         return control(u"imgAnswer(%1)"_s.arg(right));
     });
 
@@ -150,18 +154,12 @@ void benchActions(int count) {
         return control(u"imgNext"_s);
     });
 
-    // The cells as a handed-in paper shows them: 50 cells, the clock stopped.
-    form.imgNav_Click(0);
-    for (int i = 0; i < 50; ++i)
-        form.LoadOptNum(i)->move(form.optNum[0]->x() + (i % 25) * form.optNum[0]->width(),
-                                 form.optNum[0]->y() + (i / 25) * form.optNum[0]->height());
-    form.SwitchPage(4);
-    form.bHandedIn = true;
-    for (trainer::PictureBox *cell : form.optNum)
-        cell->show();
-    form.vCurBookmark = form.rsSet->bookmark();
+    // The cells of a running examination; only the bench's own clicks move the clock's state.
+    form.session().setClockInterval(std::chrono::hours(24));
+    QTest::mouseClick(control(u"imgNav(4)"_s), Qt::LeftButton);
+    const int paperLength = std::max(1, form.session().recordCount());
     measure("cell", rounds,
-            [&](int round) { return control(u"optNum(%1)"_s.arg((round * 7) % 50)); });
+            [&](int round) { return control(u"optNum(%1)"_s.arg((round * 7) % paperLength)); });
 
     measure("exam-start", std::min(rounds, 30), [&](int) { return control(u"imgNav(4)"_s); });
 }

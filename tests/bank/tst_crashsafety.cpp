@@ -1,5 +1,6 @@
 // A writer killed at random moments while it stores answers leaves a bank that opens with the
 // password and passes SQLite's integrity check.
+#include "bank/bankformat.h"
 #include "bank/connection.h"
 #include "bank/connectionstring.h"
 #include "bank/recordset.h"
@@ -21,10 +22,12 @@ namespace {
 constexpr int kKills = 15;
 constexpr int kQuestions = 80;
 
-// Checked the way any SQLCipher client would: passphrase key, then PRAGMA integrity_check.
+// Checked the way any SQLCipher client would: passphrase key in the bank format, then
+// PRAGMA integrity_check.
 QString integrity(const QString &path) {
     bank::sqlite::Database db(path, bank::sqlite::Database::Mode::ReadWrite);
     db.key(QByteArray(bank::kBankPassword));
+    bank::applyBankFormat(db.handle());
     bank::sqlite::Statement check(db, u"PRAGMA integrity_check"_s);
     QStringList lines;
     while (check.step())

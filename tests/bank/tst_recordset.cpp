@@ -3,6 +3,8 @@
 #include "bank/connectionstring.h"
 #include "bank/error.h"
 #include "bank/recordset.h"
+#include "core/guard.h"
+#include "core/log.h"
 #include "fixturebank.h"
 
 #include <QTemporaryDir>
@@ -77,14 +79,14 @@ private slots:
         QVERIFY(!set.bof() && !set.eof());
         QString seen;
         for (const QChar move : moves) {
-            const bool moved = bank::tryStep([&] {
-                if (move == u'F')
-                    set.moveFirst();
-                else if (move == u'N')
-                    set.moveNext();
-                else
-                    set.movePrevious();
-            });
+            const bool moved = core::tryStep(core::lcBank(), "move", [&] {
+                                   if (move == u'F')
+                                       set.moveFirst();
+                                   else if (move == u'N')
+                                       set.moveNext();
+                                   else
+                                       set.movePrevious();
+                               }).succeeded();
             if (!moved)
                 seen += u'!';
             else if (set.bof())

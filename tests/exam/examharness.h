@@ -67,13 +67,16 @@ private:
 };
 
 // Starts an examination with a seeded paper by pressing the examination button. The test ticks
-// the clock itself: the running timer is slowed down so that no real second slips in.
+// the clock itself: the clock is slowed down so that no real second slips in.
 inline void startExam(TrainerHarness &h, quint64 seed = 1) {
-    h.form().examRandom =
-        std::make_shared<trainer::ShuffleRandom>([next = seed]() mutable { return next++; });
+    h.form().session().setShuffleRandom(
+        std::make_shared<trainer::ShuffleRandom>([next = seed]() mutable { return next++; }));
+    h.form().session().setClockInterval(std::chrono::hours(24));
     h.click(QStringLiteral("imgNav(4)"));
-    if (h.form().Timer1->isActive())
-        h.form().Timer1->setInterval(24 * 60 * 60 * 1000);
+}
+
+inline bool handedIn(const trainer::FormMain &form) {
+    return form.session().mode() == trainer::Session::Mode::Review;
 }
 
 inline trainer::PictureBox *cell(TrainerHarness &h, int index) {
@@ -82,7 +85,7 @@ inline trainer::PictureBox *cell(TrainerHarness &h, int index) {
 
 inline QList<quint32> sheetColours(TrainerHarness &h) {
     QList<quint32> colours;
-    for (int i = 0; i < h.form().rsSet->recordCount(); ++i)
+    for (int i = 0; i < h.form().session().recordCount(); ++i)
         colours.append(cell(h, i)->backColor());
     return colours;
 }

@@ -9,7 +9,7 @@ namespace {
 
 void tick(TrainerHarness &h, int times) {
     for (int i = 0; i < times; ++i)
-        h.form().Timer1_Timer();
+        h.form().session().tick();
 }
 
 // Notices whose hand-in question lets the clock run out before it is answered Yes.
@@ -18,8 +18,8 @@ public:
     trainer::FormMain *form = nullptr;
     bool question(const QString &text, const QString &title) override {
         ScriptedNotices::question(text, title);
-        while (form->Timer1->isActive())
-            form->Timer1_Timer();
+        while (form->session().clockRunning())
+            form->session().tick();
         return true;
     }
 };
@@ -45,7 +45,7 @@ private slots:
         startExam(h);
         tick(h, ticks);
         QCOMPARE(h.text(u"lblTime"_s), caption);
-        QVERIFY(h.form().Timer1->isActive());
+        QVERIFY(h.form().session().clockRunning());
         QVERIFY(h.shown(u"imgCommit"_s));
         QVERIFY(h.notices.shown.isEmpty());
     }
@@ -60,19 +60,19 @@ private slots:
         ResultDialogs results;
         tick(h, 1);
 
-        QVERIFY(!h.form().Timer1->isActive());
+        QVERIFY(!h.form().session().clockRunning());
         QCOMPARE(h.notices.shown.size(), 1);
         QCOMPARE(h.notices.shown[0].text, u"考试时间到!"_s);
         QCOMPARE(h.notices.shown[0].title, TrainerHarness::edition().windowTitle);
         QVERIFY(!h.notices.shown[0].question);
         QCOMPARE(results.lines,
                  QList<QStringList>({{u"您的得分：2分！"_s, u"未能通过考试,还需多多练习"_s}}));
-        QVERIFY(h.form().bHandedIn);
+        QVERIFY(handedIn(h.form()));
         QVERIFY(!h.shown(u"lblTime"_s));
         QCOMPARE(h.text(u"lblTime"_s), u"30:00"_s);
         QVERIFY(!h.shown(u"imgCommit"_s));
         QCOMPARE(cell(h, 0)->backColor(), kCurrent);
-        QCOMPARE(h.form().lngCellColor[0], kRight);
+        QCOMPARE(h.form().session().rememberedCellColor(0), kRight);
         QCOMPARE(cell(h, 1)->backColor(), kWrong);
         QCOMPARE(cell(h, 2)->backColor(), kNotAnswered);
 
@@ -98,8 +98,8 @@ private slots:
         QCOMPARE(h.notices.shown[0].title, u"交卷"_s);
         QVERIFY(h.notices.shown[0].question);
         QVERIFY(results.lines.isEmpty());
-        QVERIFY(h.form().Timer1->isActive());
-        QVERIFY(!h.form().bHandedIn);
+        QVERIFY(h.form().session().clockRunning());
+        QVERIFY(!handedIn(h.form()));
         QVERIFY(h.shown(u"imgCommit"_s));
         QVERIFY(h.shown(u"lblTime"_s));
         QCOMPARE(h.text(u"lblTime"_s), u"29:55"_s);
@@ -117,10 +117,10 @@ private slots:
         trainer::FormMain form(TrainerHarness::edition(), &notices, h.folder());
         notices.form = &form;
         form.show();
-        form.examRandom = std::make_shared<trainer::ShuffleRandom>(
-            [next = quint64(3)]() mutable { return next++; });
+        form.session().setShuffleRandom(std::make_shared<trainer::ShuffleRandom>(
+            [next = quint64(3)]() mutable { return next++; }));
+        form.session().setClockInterval(std::chrono::hours(24)); // only the test ticks the clock
         form.imgNav_Click(4);
-        form.Timer1->setInterval(24 * 60 * 60 * 1000); // only the test ticks the clock
         form.imgAnswer_Click(0);
         ResultDialogs results;
         form.imgCommit_Click();
@@ -128,9 +128,9 @@ private slots:
         QCOMPARE(notices.texts(), QStringList({u"你确定要交卷吗?"_s, u"考试时间到!"_s}));
         QCOMPARE(results.lines,
                  QList<QStringList>({{u"您的得分：2分！"_s, u"未能通过考试,还需多多练习"_s}}));
-        QVERIFY(form.bHandedIn);
-        QVERIFY(!form.Timer1->isActive());
-        QCOMPARE(form.lngCellColor[0], kRight);
+        QVERIFY(handedIn(form));
+        QVERIFY(!form.session().clockRunning());
+        QCOMPARE(form.session().rememberedCellColor(0), kRight);
     }
 };
 

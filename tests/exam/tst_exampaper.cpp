@@ -262,9 +262,10 @@ private slots:
         bank::Connection connection;
         bank::RecordSet paperSet;
         ShuffleRandom random = seededRandom(1);
-        trainer::ComposeExamPaper(connection, paperSet,
-                                  bank::BankConnectionString(m_dir.path(), u"\\none.dll"_s),
-                                  random);
+        const std::exception_ptr failure = trainer::ComposeExamPaper(
+            connection, paperSet, bank::BankConnectionString(m_dir.path(), u"\\none.dll"_s),
+            random);
+        QVERIFY(failure);
         QVERIFY(!connection.isOpen());
         QVERIFY(!paperSet.isOpen());
     }

@@ -62,14 +62,14 @@ private slots:
         const QList<QStringList> results = handIn(h);
 
         QCOMPARE(results, QList<QStringList>({{scoreLine, verdict}}));
-        QVERIFY(h.form().bHandedIn);
-        QVERIFY(!h.form().Timer1->isActive());
+        QVERIFY(handedIn(h.form()));
+        QVERIFY(!h.form().session().clockRunning());
         QVERIFY(!h.shown(u"imgCommit"_s));
         QVERIFY(!h.shown(u"lblTime"_s));
         QCOMPARE(h.text(u"lblTime"_s), u"30:00"_s);
         QCOMPARE(h.text(u"txtCurrent"_s), u"1"_s);
         for (int i = 0; i < 50; ++i) {
-            QCOMPARE(h.form().lngCellColor[size_t(i)], judgedColour(plan[i]));
+            QCOMPARE(h.form().session().rememberedCellColor(i), judgedColour(plan[i]));
             QCOMPARE(cell(h, i)->backColor(), i == 0 ? kCurrent : judgedColour(plan[i]));
             QCOMPARE(cell(h, i)->printedText(), QString::number(i + 1));
         }
@@ -82,7 +82,7 @@ private slots:
         const QString plan = u"RW-R"_s + QString(41, u'-') + u"RW---"_s;
         answerPaper(h, plan);
         handIn(h);
-        QVERIFY(h.form().reviewMode());
+        QVERIFY(handedIn(h.form()));
 
         h.click(u"imgNext"_s);
         QCOMPARE(cell(h, 0)->backColor(), kRight);

@@ -17,8 +17,8 @@ private slots:
         startExam(h);
         trainer::FormMain &form = h.form();
 
-        QVERIFY(form.Timer1->isActive());
-        QCOMPARE(form.nExamSeconds, qint16(0));
+        QVERIFY(form.session().clockRunning());
+        QCOMPARE(form.session().examSeconds(), 0);
         QVERIFY(h.shown(u"lblTime"_s));
         QCOMPARE(h.text(u"lblTime"_s), u"30:00"_s);
         QVERIFY(h.shown(u"imgCommit"_s));
@@ -49,11 +49,11 @@ private slots:
         answer(h, true);
         answer(h, false);
         const QList<trainer::PictureBox *> cells = h.form().optNum;
-        h.form().Timer1_Timer();
+        h.form().session().tick();
 
         startExam(h, 500);
         QCOMPARE(h.form().optNum, cells);
-        QCOMPARE(h.form().nExamSeconds, qint16(0));
+        QCOMPARE(h.form().session().examSeconds(), 0);
         QCOMPARE(h.text(u"lblTime"_s), u"30:00"_s);
         const QList<quint32> colours = sheetColours(h);
         QCOMPARE(colours.first(), kCurrent);
@@ -99,10 +99,14 @@ private slots:
             QVERIFY(!cell(h, i)->isVisible());
     }
 
+    // The reason is told, and the clock does not start on a paper of no question.
     void aBankThatCannotBeOpenedShowsNoCells() {
         TrainerHarness h; // no bank in the program folder
         startExam(h);
-        QVERIFY(h.form().Timer1->isActive());
+        QCOMPARE(h.notices.texts(), QStringList{u"无法打开题库 aqc.dll：文件不存在。"_s});
+        QVERIFY(!h.form().session().clockRunning());
+        QVERIFY(!h.shown(u"lblTime"_s));
+        QVERIFY(!h.shown(u"imgCommit"_s));
         for (int i = 0; i < 50; ++i)
             QVERIFY(!cell(h, i)->isVisible());
         QCOMPARE(h.text(u"lblAll"_s), u"xxxx"_s);

@@ -1,4 +1,5 @@
 // The shuffles behind paper composition: permutations, uniformity, reseeding, id lists.
+#include "core/error.h"
 #include "trainer/idlist.h"
 
 #include <QTest>
@@ -171,7 +172,7 @@ private slots:
         bool threw = false;
         try {
             trainer::examPaperSql(list);
-        } catch (const std::invalid_argument &) {
+        } catch (const core::Error &) {
             threw = true;
         }
         QCOMPARE(!threw, accepted);

@@ -13,10 +13,15 @@ namespace {
 QMenu *systemMenu(const FramedWindow &w) {
     return w.frame->findChild<QMenu *>(u"SysMnu"_s);
 }
+// The menu as the learner reads it: "-" for a separator, which must show no text of its own.
 QStringList captions(const FramedWindow &w) {
     QStringList result;
-    for (const QAction *item : systemMenu(w)->actions())
-        result << item->text();
+    for (const QAction *item : systemMenu(w)->actions()) {
+        if (item->isSeparator() && !item->text().isEmpty())
+            result << u"separator with text "_s + item->text();
+        else
+            result << (item->isSeparator() ? u"-"_s : item->text());
+    }
     return result;
 }
 const QStringList BuiltIn{u"还原"_s, u"最小化"_s,  u"最大化"_s, u"-"_s, u"关闭            Alt+F4"_s,

@@ -1,6 +1,6 @@
 // The title bar in its four styles, the caption-button layout, glyphs, hit test and trimming.
+#include "core/twips.h"
 #include "frame/ruzuvoz.h"
-#include "frame/units.h"
 #include "framehelpers.h"
 
 #include <QAction>
@@ -127,7 +127,7 @@ void TestFrameTitleBar::titleBarInEachStyle() {
     // The shadow under the title fades into the back colour.
     const OleColor back = m_facts.buttonFace, shade = MixColors(back, 0);
     const auto firstStep = [](int from, int to) {
-        return frame::roundHalfEven(from + (to - from) / 8.0);
+        return core::roundHalfEven(from + (to - from) / 8.0);
     };
     QCOMPARE(w.at(150, ch + 1),
              RGB(firstStep(redOf(shade), redOf(back)), firstStep(greenOf(shade), greenOf(back)),
@@ -135,7 +135,7 @@ void TestFrameTitleBar::titleBarInEachStyle() {
     QVERIFY(redOf(w.at(150, ch + 1)) < redOf(w.at(150, ch + 7)));
     QCOMPARE(w.at(150, ch + 8), m_facts.buttonFace);
     // Buttons centred on the title.
-    QCOMPARE(w.frame->BtnTop(), roundHalfEven((ch - 18) / 2.0));
+    QCOMPARE(w.frame->BtnTop(), core::roundHalfEven((ch - 18) / 2.0));
     QCOMPARE(w.frame->captionButton(0).Top, w.frame->BtnTop() + 2);
 }
 
@@ -347,7 +347,7 @@ void TestFrameTitleBar::iconKeepsPersistentBackground() {
     w.host.setWindowIcon(QIcon(red));
     w.frame->Refresh();
     QCOMPARE(w.frame->RepaintLeft(), 299);
-    const int top = frame::roundHalfEven((w.frame->CaptionHeight() - 16) / 2.0 + 2);
+    const int top = core::roundHalfEven((w.frame->CaptionHeight() - 16) / 2.0 + 2);
     QCOMPARE(w.at(9, top), RGB(255, 0, 0));
     QCOMPARE(w.at(24, top + 15), RGB(255, 0, 0));
     // A repaint after a resize keeps the icon painted into the persistent picture.

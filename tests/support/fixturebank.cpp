@@ -1,6 +1,6 @@
 #include "fixturebank.h"
 
-#include "bank/schema.h"
+#include "bank/bankformat.h"
 #include "bank/sqlite.h"
 
 #include <QFile>
@@ -10,10 +10,12 @@ using namespace Qt::Literals::StringLiterals;
 namespace fixture {
 
 void writeBank(const QString &path, const QList<Chapter> &chapters,
-               const QList<Question> &questions) {
+               const QList<Question> &questions, const Keying &keying) {
     QFile::remove(path);
     bank::sqlite::Database db(path, bank::sqlite::Database::Mode::Create);
-    db.key(QByteArray(bank::kBankPassword));
+    bank::keyNewBank(db, keying.password);
+    if (!keying.settings.isEmpty())
+        db.exec(QString::fromUtf8(keying.settings));
     db.exec(bank::schemaSql());
     bank::sqlite::Transaction tx(db);
     bank::sqlite::Statement chapter(db, u"insert into zhangjie values (?,?,?)"_s);

@@ -5,6 +5,7 @@
 #include "sourceparser.h"
 #include "sourcewriter.h"
 
+#include "bank/bankformat.h"
 #include "bank/error.h"
 #include "bank/schema.h"
 #include "bank/sqlite.h"
@@ -115,6 +116,7 @@ private slots:
     void storedColumns() {
         Database db(m_dir.filePath(u"round.dll"_s), Database::Mode::ReadOnly);
         db.key(QByteArray(bank::kBankPassword));
+        bank::applyBankFormat(db.handle());
         Statement row(db, u"select typeof(txbz), txbz, state, typeof(state), ans3 is null, "
                           "ans4 is null, bmp, flash is null, typeof(zhangjie), jiexi, yiju "
                           "from shiti2012 where id=2"_s);

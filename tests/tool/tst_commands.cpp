@@ -4,7 +4,9 @@
 #include "commands.h"
 #include "sourceparser.h"
 
+#include "bank/bankformat.h"
 #include "bank/schema.h"
+#include "bank/sqlite.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,14 +123,11 @@ private slots:
             u"<dir>/none/out.dll: cannot write the bank: cannot create a temporary file in "
             "<dir>/none: No such file or directory"_s);
         row("dump missing bank", {u"dump"_s, u"<dir>/none.dll"_s}, failure, {},
-            u"<dir>/none.dll: cannot read the bank: unable to open database file: "
-            "<dir>/none.dll"_s);
+            u"<dir>/none.dll: cannot read the bank: Could not find file '<dir>/none.dll'"_s);
         row("dump a file that is not a bank", {u"dump"_s, u"<dir>/text.dll"_s}, failure, {},
-            u"<dir>/text.dll: cannot read the bank: file is encrypted or is not a database (not "
-            "a question bank, or not keyed with the editions' password)"_s);
+            u"<dir>/text.dll: cannot read the bank: Not a question bank: '<dir>/text.dll'"_s);
         row("check a file that is not a bank", {u"check"_s, u"<dir>/text.dll"_s}, failure, {},
-            u"<dir>/text.dll: cannot read the bank: file is encrypted or is not a database (not "
-            "a question bank, or not keyed with the editions' password)"_s);
+            u"<dir>/text.dll: cannot read the bank: Not a question bank: '<dir>/text.dll'"_s);
         row("check without media", {u"check"_s, u"<dir>/sound.dll"_s}, banktool::Success,
             {u"<dir>/sound.dll: no problems in 1 chapters and 2 questions"_s}, QString());
         row("check with both folders",
@@ -233,7 +232,31 @@ private slots:
         QCOMPARE(redump.readAllStandardOutput(), dumped.readAll());
     }
 
-    // Keyed in passphrase form with default settings, so the standard SQLCipher shell opens it.
+    // A bank keyed with another password is reported in one line naming the file, with no
+    // word from SQLCipher itself (4.x logs each failed key to stderr unless told not to).
+    void programReportsForeignBankInOneLine() {
+        const QString foreign = path(u"foreign.dll"_s);
+        {
+            bank::sqlite::Database db(foreign, bank::sqlite::Database::Mode::Create);
+            bank::keyNewBank(db, u"another password"_s);
+            db.exec(bank::schemaSql());
+        }
+        QProcess program;
+        program.start(QStringLiteral(SAFEDRIVE_BANK_EXE), {u"dump"_s, foreign});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), int(banktool::Failure));
+        const QStringList lines =
+            QString::fromUtf8(program.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.first().startsWith(foreign +
+                                          u": cannot read the bank: Not a question bank, "
+                                          "or not keyed with its password: '"_s +
+                                          foreign + u"' (tried "_s),
+                 qPrintable(lines.first()));
+        QCOMPARE(program.readAllStandardOutput(), QByteArray());
+    }
+
+    // Keyed in passphrase form in the bank format, so the standard SQLCipher shell opens it.
     void standardClientOpensTheBank() {
         const QString shell = QStandardPaths::findExecutable(u"sqlcipher"_s);
         if (shell.isEmpty())

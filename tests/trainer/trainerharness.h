@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bank/bankformat.h"
 #include "bank/schema.h"
 #include "bank/sqlite.h"
 #include "fixturebank.h"
@@ -9,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +24,7 @@ public:
     TrainerHarness(const QList<fixture::Chapter> &chapters,
                    const QList<fixture::Question> &questions) {
         fixture::writeBank(bankPath(), chapters, questions);
+        forgetProgress();
         start();
     }
     // A program folder without a bank.
@@ -69,19 +73,35 @@ public:
     QVariant storedState(qint64 id) {
         bank::sqlite::Database db(bankPath(), bank::sqlite::Database::Mode::ReadOnly);
         db.key(QByteArray(bank::kBankPassword));
+        bank::applyBankFormat(db.handle());
         bank::sqlite::Statement select(db,
                                        QStringLiteral("select state from shiti2012 where id=?"));
         select.bind(1, id);
         return select.step() ? select.column(0) : QVariant();
     }
     bool shown(const QString &name) { return get(name)->isVisible(); }
+    // Closes the window and starts it again, as a learner does between two sessions.
+    void restart() {
+        m_form->close();
+        m_form.reset();
+        start();
+    }
 
 private:
     void start() {
+        // The learner's progress goes to Qt's test folder, never the user's own.
+        QStandardPaths::setTestModeEnabled(true);
         m_form = std::make_unique<trainer::FormMain>(edition(), &notices, m_dir.path());
         m_form->show();
         if (!QTest::qWaitForWindowExposed(m_form.get()))
             qFatal("window not exposed");
+    }
+
+    static void forgetProgress() {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString store = trainer::FormMain::defaultProgressFile();
+        for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+            QFile::remove(store + suffix);
     }
 
     QTemporaryDir m_dir;

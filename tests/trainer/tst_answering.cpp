@@ -1,11 +1,11 @@
-// Answering and judging in practice, exam and review mode, and automatic advance.
+// Answering and judging on screen in practice mode, and automatic advance (every mode's decisions
+// are the session's, tested in tst_session).
 #include "trainerharness.h"
 
 #include "trainer/forecolor.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 using fixture::choice;
@@ -18,13 +18,10 @@ fixture::Question multi(qint64 id, const QString &ans) {
     return q;
 }
 
-enum class Mode { Practice, Exam, Review };
+enum class Mode { Practice };
 
-void enter(TrainerHarness &h, Mode mode) {
+void enter(TrainerHarness &h, Mode) {
     h.click(u"imgNav(0)"_s);
-    if (mode == Mode::Exam)
-        h.form().Timer1->start();
-    h.form().bHandedIn = mode == Mode::Review;
 }
 
 void setAdvance(TrainerHarness &h, bool automatic) {
@@ -51,14 +48,6 @@ private slots:
             << Mode::Practice << false << 2 << u"1.Q1"_s << u"imgOK"_s;
         QTest::newRow("practice, wrong, automatic")
             << Mode::Practice << true << 0 << u"1.Q1"_s << u"imgErr"_s;
-        QTest::newRow("exam, wrong, automatic")
-            << Mode::Exam << true << 0 << u"2.Q2"_s << QString();
-        QTest::newRow("exam, right, manual") << Mode::Exam << false << 2 << u"1.Q1"_s << QString();
-        QTest::newRow("exam, wrong, manual") << Mode::Exam << false << 0 << u"1.Q1"_s << QString();
-        QTest::newRow("review, wrong, manual")
-            << Mode::Review << false << 3 << u"1.Q1"_s << QString();
-        QTest::newRow("review, wrong, automatic")
-            << Mode::Review << true << 3 << u"2.Q2"_s << QString();
     }
     void singleAnswer() {
         QFETCH(Mode, mode);
@@ -85,10 +74,7 @@ private slots:
             }
             h.click(u"imgNext"_s); // the recorded letter is stored when the set moves on
         }
-        h.form().Timer1->stop();
         QCOMPARE(h.storedState(1).toString(), letter);
-        if (mode != Mode::Practice) // the cell of the answered question stays current
-            QCOMPARE(*h.form().vCurBookmark, h.form().rsSet->bookmark());
     }
 
     void laterClickReplacesTheRecordedLetter() {
@@ -147,8 +133,6 @@ private slots:
         QTest::newRow("practice, A alone wrong") << Mode::Practice << QList<int>{0} << false;
         QTest::newRow("practice, ABD wrong") << Mode::Practice << QList<int>{0, 1, 3} << false;
         QTest::newRow("practice, nothing wrong") << Mode::Practice << QList<int>{} << false;
-        QTest::newRow("review, AD right") << Mode::Review << QList<int>{0, 3} << true;
-        QTest::newRow("review, B wrong") << Mode::Review << QList<int>{1} << false;
     }
     void multiAnswerConfirmed() {
         QFETCH(Mode, mode);
@@ -182,30 +166,6 @@ private slots:
         QCOMPARE(h.text(u"lblTitle"_s), u"2.Q2"_s);
         h.click(u"imgPre"_s);
         QVERIFY(h.shown(u"imgOK"_s));
-    }
-
-    void multiAnswerInExam_data() {
-        QTest::addColumn<bool>("automatic");
-        QTest::newRow("automatic") << true;
-        QTest::newRow("manual") << false;
-    }
-    void multiAnswerInExam() {
-        QFETCH(bool, automatic);
-        TrainerHarness h({}, {multi(1, u"14"_s), choice(2, 1)});
-        enter(h, Mode::Exam);
-        setAdvance(h, automatic);
-        h.click(u"imgAnswer(2)"_s);
-        h.click(u"imgAnswer(1)"_s);
-        QCOMPARE(h.text(u"lblMyAnswer"_s), u"BC"_s);
-        h.click(u"imgDone"_s);
-        QCOMPARE(h.text(u"lblTitle"_s), automatic ? u"2.Q2"_s : u"1.Q1"_s);
-        QVERIFY(!h.shown(u"lblRightAnswer"_s));
-        QVERIFY(!h.shown(u"imgOK"_s));
-        QVERIFY(!h.shown(u"imgErr"_s));
-        if (!automatic)
-            h.click(u"imgNext"_s);
-        h.form().Timer1->stop();
-        QCOMPARE(h.storedState(1).toString(), u"BC"_s);
     }
 };
 

@@ -1,6 +1,5 @@
-// Right-answer letters and the design arithmetic the window's geometry rests on.
+// Answer letters: sorting what the learner chose, and the right answer as the learner sees it.
 #include "trainer/answers.h"
-#include "trainer/units.h"
 
 #include <QTest>
 
@@ -45,36 +44,6 @@ private slots:
         QFETCH(QString, ans);
         QFETCH(QString, letters);
         QCOMPARE(RightAnswerLetters(ans), letters);
-    }
-
-    void twipsToPixels_data() {
-        QTest::addColumn<double>("twips");
-        QTest::addColumn<int>("pixels");
-        QTest::newRow("whole") << 14790.0 << 986;
-        QTest::newRow("half rounds to even, down") << 37.5 << 2; // 2.5
-        QTest::newRow("half rounds to even, up") << 52.5 << 4;   // 3.5
-        QTest::newRow("below half") << 535.0 << 36;              // 35.67
-        QTest::newRow("box spacing") << 486.0 << 32;             // 32.4
-        QTest::newRow("negative half") << -22.5 << -2;           // -1.5
-    }
-    void twipsToPixels() {
-        QFETCH(double, twips);
-        QFETCH(int, pixels);
-        QCOMPARE(trainer::twipsToPixels(twips), pixels);
-    }
-
-    void colours_data() {
-        QTest::addColumn<uint>("bgr");
-        QTest::addColumn<QColor>("color");
-        QTest::newRow("not answered") << 0xFEFDFFu << QColor(255, 253, 254);
-        QTest::newRow("current") << 0x0042BEu << QColor(190, 66, 0);
-        QTest::newRow("wrong") << 0x0000FEu << QColor(254, 0, 0);
-    }
-    void colours() {
-        QFETCH(uint, bgr);
-        QFETCH(QColor, color);
-        QCOMPARE(colorFromBgr(bgr), color);
-        QCOMPARE(bgrFromColor(color), quint32(bgr));
     }
 };
 

@@ -174,6 +174,24 @@ private slots:
         QVERIFY(h.notices.shown.isEmpty());
     }
 
+    // A set that comes back empty shows no question: nothing of the previous one stays.
+    void anEmptySetShowsNoQuestion() {
+        TrainerHarness h({}, {typed(1, 1, u"2"_s), typed(2, 1, u"1"_s)}); // no animation
+        h.click(u"imgNav(0)"_s);
+        h.click(u"imgAnswer(0)"_s);
+        h.click(u"imgDone"_s);
+        QVERIFY(h.shown(u"imgDone"_s));
+        h.click(u"imgNav(2)"_s);
+        QCOMPARE(h.text(u"lblAll"_s), u"0 题"_s);
+        QCOMPARE(h.text(u"lblTitle"_s), QString());
+        QCOMPARE(h.text(u"lblAnswer"_s), QString());
+        for (const char *gone : {"imgAnswer(0)", "imgAnswer(1)", "imgAnswer(2)", "imgAnswer(3)",
+                                 "imgDone", "lblMyAnswer", "lblRightAnswer", "imgOK", "imgErr"})
+            QVERIFY2(!h.shown(QString::fromLatin1(gone)), gone);
+        QVERIFY(h.get<QLabel>(u"imgTitlePic"_s)->pixmap().isNull());
+        QVERIFY(h.notices.shown.isEmpty());
+    }
+
     void practiceButtonStopsARunningExamination_data() {
         QTest::addColumn<int>("button");
         QTest::newRow("sequential") << 0;
@@ -183,16 +201,20 @@ private slots:
     }
     void practiceButtonStopsARunningExamination() {
         QFETCH(int, button);
-        std::unique_ptr<TrainerHarness> h(mixedBank());
+        QList<fixture::Question> paper; // chapter 1's quota: a paper of five
+        for (int id = 1; id <= 5; ++id)
+            paper.append(typed(id, 1, u"1"_s));
+        auto h =
+            std::make_unique<TrainerHarness>(QList<fixture::Chapter>{{1, u"第1章"_s, 2}}, paper);
         trainer::FormMain &form = h->form();
-        form.Timer1->start();
-        form.lblTime->show();
-        form.bHandedIn = true;
-        form.SwitchPage(4);
+        form.session().setClockInterval(std::chrono::hours(24));
+        h->click(u"imgNav(4)"_s);
+        QCOMPARE(form.session().mode(), trainer::Session::Mode::Exam);
         QVERIFY(h->shown(u"Fr4"_s));
+        QVERIFY(h->shown(u"lblTime"_s));
         h->click(u"imgNav(%1)"_s.arg(button));
-        QVERIFY(!form.Timer1->isActive());
-        QVERIFY(!form.bHandedIn);
+        QVERIFY(!form.session().clockRunning());
+        QVERIFY(form.session().mode() != trainer::Session::Mode::Exam);
         QVERIFY(!h->shown(u"lblTime"_s));
         QVERIFY(!h->shown(u"imgCommit"_s));
         QVERIFY(!h->shown(u"Fr4"_s));

@@ -1,12 +1,15 @@
 // Navigation: previous/next at the ends, answer-sheet colours in exam and review mode, cells,
 // and the go-to box with its key filter and invalid numbers.
+#include "../exam/examharness.h"
 #include "trainerharness.h"
 
 #include "trainer/picturebox.h"
+#include "trainer/shufflerandom.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 using fixture::choice;
@@ -23,33 +26,25 @@ QList<fixture::Question> fiveQuestions() {
     return questions;
 }
 
-// An answer sheet of one cell per question, question 1 current, as the examination lays it.
-void layOutSheet(TrainerHarness &h) {
-    trainer::FormMain &form = h.form();
-    const int count = form.rsSet->recordCount();
-    for (int i = 0; i < count; ++i) {
-        trainer::PictureBox *cell = form.LoadOptNum(i);
-        cell->move(form.optNum[0]->x() + i * form.optNum[0]->width(), form.optNum[0]->y());
-        cell->setBackColor(form.swatchColor(0));
-        cell->show();
-        form.DrawCellNumber(i);
-    }
-    form.SwitchPage(4);
-    form.TakeCell(0);
-    form.vCurBookmark = form.rsSet->bookmark();
+// A real examination on a bank whose paper is its five questions (chapter 1's quota), in an
+// order the seeded shuffle decides; only the test ticks the clock.
+void startExam(TrainerHarness &h) {
+    h.form().session().setShuffleRandom(
+        std::make_shared<trainer::ShuffleRandom>([next = quint64(1)]() mutable { return next++; }));
+    h.form().session().setClockInterval(std::chrono::hours(24));
+    h.click(u"imgNav(4)"_s);
+    h.form().session().tick(); // the clock is counting
 }
 
-void startExam(TrainerHarness &h) {
-    h.click(u"imgNav(0)"_s);
-    h.form().Timer1->start();
-    h.form().lblTime->setText(u"29:59"_s); // the clock is counting
-    layOutSheet(h);
+// The number of the question on show, as its title starts.
+QString number(TrainerHarness &h) {
+    return h.text(u"lblTitle"_s).section(u'.', 0, 0);
 }
 
 QList<quint32> sheet(TrainerHarness &h) {
     QList<quint32> colours;
-    for (const trainer::PictureBox *cell : h.form().optNum)
-        colours.append(cell->backColor());
+    for (int i = 0; i < h.form().session().recordCount(); ++i)
+        colours.append(h.form().optNum[i]->backColor());
     return colours;
 }
 
@@ -100,7 +95,7 @@ private slots:
         h.click(u"imgNext"_s); // past the end: nothing changes
         QCOMPARE(sheet(h).last(), kCurrent);
         h.click(u"optNum(1)"_s);
-        QCOMPARE(h.text(u"lblTitle"_s), u"2.Q2"_s);
+        QCOMPARE(number(h), u"2"_s);
         QCOMPARE(sheet(h),
                  (QList<quint32>{kNotAnswered, kCurrent, kAnswered, kNotAnswered, kNotAnswered}));
         h.click(u"imgPre"_s);
@@ -109,35 +104,38 @@ private slots:
         h.click(u"imgPre"_s); // before the start: nothing changes
         QCOMPARE(sheet(h).first(), kCurrent);
         h.get<QLineEdit>(u"txtCurrent"_s)->setText(u"3"_s);
-        QCOMPARE(h.text(u"lblTitle"_s), u"3.Q3"_s);
+        QCOMPARE(number(h), u"3"_s);
         QCOMPARE(sheet(h), (QList<quint32>{kNotAnswered, kNotAnswered, kCurrent, kNotAnswered,
                                            kNotAnswered}));
         // Every cell shows its own number, drawn again after each colouring.
         for (int i = 0; i < 5; ++i)
             QCOMPARE(h.form().optNum[i]->printedText(), QString::number(i + 1));
-        h.form().Timer1->stop();
     }
 
     void automaticAdvanceMovesTheCurrentCell() {
         TrainerHarness h({}, fiveQuestions());
         startExam(h);
         h.click(u"imgAnswer(1)"_s);
-        QCOMPARE(h.text(u"lblTitle"_s), u"2.Q2"_s);
+        QCOMPARE(number(h), u"2"_s);
         QCOMPARE(sheet(h).mid(0, 2), (QList<quint32>{kAnswered, kCurrent}));
-        h.form().Timer1->stop();
     }
 
     void reviewRestoresJudgedColours() {
         TrainerHarness h({}, fiveQuestions());
-        h.click(u"imgNav(0)"_s);
-        layOutSheet(h);
-        h.form().bHandedIn = true; // handed in: the clock label rests at "30:00"
-        const quint32 judged[] = {kRight, kWrong, kNotAnswered, kRight, kWrong};
-        for (int i = 0; i < 5; ++i) {
-            h.form().lngCellColor[size_t(i)] = judged[i];
-            h.form().optNum[i]->setBackColor(judged[i]);
+        startExam(h);
+        h.get<QComboBox>(u"cboJump"_s)->setCurrentIndex(1);
+        // Right, wrong, not answered, right, wrong; then handed in.
+        for (int button : {0, 1, -1, 0, 1}) {
+            if (button >= 0)
+                h.click(u"imgAnswer(%1)"_s.arg(button));
+            h.click(u"imgNext"_s);
         }
-        h.form().TakeCell(0);
+        h.notices.answers = {true};
+        {
+            exam::ResultDialogs results;
+            h.click(u"imgCommit"_s);
+        }
+        QCOMPARE(sheet(h), (QList<quint32>{kCurrent, kWrong, kNotAnswered, kRight, kWrong}));
         h.click(u"imgNext"_s);
         QCOMPARE(sheet(h).mid(0, 2), (QList<quint32>{kRight, kCurrent}));
         h.click(u"optNum(3)"_s);
@@ -146,7 +144,7 @@ private slots:
         QCOMPARE(sheet(h).mid(2, 2), (QList<quint32>{kCurrent, kRight}));
         // A typed jump releases the old cell but does not paint the new one in review mode.
         h.get<QLineEdit>(u"txtCurrent"_s)->setText(u"5"_s);
-        QCOMPARE(h.text(u"lblTitle"_s), u"5.Q5"_s);
+        QCOMPARE(number(h), u"5"_s);
         QCOMPARE(sheet(h), (QList<quint32>{kRight, kWrong, kNotAnswered, kRight, kWrong}));
     }
 
@@ -197,6 +195,17 @@ private slots:
         QTest::keyClick(box, Qt::Key_Backspace); // emptied: question 1
         QCOMPARE(h.text(u"lblTitle"_s), u"1.Q1"_s);
         QCOMPARE(box->text(), u"1"_s);
+        QVERIFY(h.notices.shown.isEmpty());
+
+        // Delete edits as Backspace does, also as X11 delivers it (the character 127).
+        box->selectAll();
+        QTest::keyClicks(box, u"3"_s);
+        QCOMPARE(number(h), u"3"_s);
+        QTest::keyClick(box, Qt::Key_Home);
+        QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7f)));
+        QApplication::sendEvent(box, &del); // emptied: question 1
+        QCOMPARE(box->text(), u"1"_s);
+        QCOMPARE(number(h), u"1"_s);
         QVERIFY(h.notices.shown.isEmpty());
 
         const QList<int> passing = {'0', '5', '9', '.', 13, 8};

@@ -21,8 +21,7 @@ private slots:
         QCOMPARE(h.text(u"txtCurrent"_s), u"0"_s);
         QCOMPARE(h.text(u"lblAll"_s), u"xxxx"_s);
         QCOMPARE(h.get<QComboBox>(u"cboJump"_s)->currentText(), u"自动"_s);
-        QVERIFY(!h.form().Timer1->isActive());
-        QCOMPARE(h.form().Timer1->interval(), 1000);
+        QVERIFY(!h.form().session().clockRunning());
         QVERIFY(h.shown(u"Frame1"_s));
         QVERIFY(h.shown(u"imgBack"_s));
         for (int i = 0; i < 5; ++i)
@@ -36,8 +35,8 @@ private slots:
         QCOMPARE(container->geometry(), h.form().rect());
         QVERIFY(h.form().windowFlags().testFlag(Qt::FramelessWindowHint));
         // Start-up does not open the bank.
-        QVERIFY(!h.form().cnBank);
-        QVERIFY(!h.form().rsSet);
+        QCOMPARE(h.form().session().mode(), trainer::Session::Mode::None);
+        QVERIFY(!h.form().session().hasQuestion());
     }
 
     void legendAndCellColours() {
@@ -49,8 +48,8 @@ private slots:
             QCOMPARE(h.text(u"lbl(%1)"_s.arg(8 - i)), QString::fromUtf8(captions[i]));
         }
         QCOMPARE(h.get<trainer::PictureBox>(u"optNum(0)"_s)->backColor(), 0xFEFDFFu);
-        for (quint32 colour : h.form().lngCellColor)
-            QCOMPARE(colour, 0xFEFDFFu);
+        for (int i = 0; i < 100; ++i)
+            QCOMPARE(h.form().session().rememberedCellColor(i), 0xFEFDFFu);
     }
 
     void designGeometry_data() {
@@ -105,64 +104,74 @@ private slots:
     void closingWithNothingOpen() {
         TrainerHarness h;
         QVERIFY(h.form().close());
-        QVERIFY(!h.form().rsSet);
+        QVERIFY(!h.form().session().hasQuestion());
         QVERIFY(h.notices.shown.isEmpty());
     }
 
     void closingWithASetOpenReleasesIt() {
         TrainerHarness h({}, {choice(1, 1)});
         h.click(u"imgNav(0)"_s);
-        QVERIFY(h.form().rsSet);
+        h.click(u"imgAnswer(0)"_s); // pending on the current record until the set closes
+        QVERIFY(h.form().session().hasQuestion());
         QVERIFY(h.form().close());
-        QVERIFY(!h.form().rsSet);
-        QVERIFY(!h.form().cnBank);
+        QVERIFY(!h.form().session().hasQuestion());
+        QCOMPARE(h.storedState(1).toString(), u"A"_s);
         QVERIFY(h.notices.shown.isEmpty());
     }
 
-    // Every mode on a bank that cannot be read: the page switches, no question, no message,
-    // the count keeps its text; the controls do nothing afterwards.
-    void unreadableBank_data() {
+    // Every mode on a bank that cannot be opened: one message naming the file and the reason,
+    // then the page switches, no question, the count keeps its text, the clock stays still, and
+    // the controls do nothing afterwards.
+    void unopenableBank_data() {
         QTest::addColumn<QString>("content"); // empty: no bank file at all
-        QTest::newRow("missing") << QString();
-        QTest::newRow("not a bank") << u"this is not a database"_s;
+        QTest::addColumn<bool>("otherPassword");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << QString() << false << u"无法打开题库 aqc.dll：文件不存在。"_s;
+        QTest::newRow("not a bank")
+            << u"this is not a database"_s << false << u"无法打开题库 aqc.dll：不是题库文件。"_s;
+        QTest::newRow("wrong password")
+            << QString() << true << u"无法打开题库 aqc.dll：密码错误。"_s;
     }
-    void unreadableBank() {
+    void unopenableBank() {
         QFETCH(QString, content);
+        QFETCH(bool, otherPassword);
+        QFETCH(QString, message);
         TrainerHarness h;
         if (!content.isEmpty()) {
             QFile file(h.bankPath());
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content.toUtf8());
         }
-        for (int mode : {0, 2, 3, 1}) {
-            h.click(u"imgNav(%1)"_s.arg(mode));
-            QCOMPARE(h.text(u"lblAll"_s), u"xxxx"_s);
-            QCOMPARE(h.text(u"lblTitle"_s), QString());
-            QVERIFY(h.shown(u"FR0"_s));
-        }
-        QVERIFY(h.shown(u"Fr1"_s));
-        QCOMPARE(h.get<QCheckBox>(u"chkChapter(0)"_s)->text(), u"章节"_s);
-        h.get<QCheckBox>(u"chkChapter(0)"_s)->setChecked(true);
-        h.click(u"imgSelect"_s);
-        h.click(u"imgNav(0)"_s);
-        for (const char *control : {"imgAnswer(0)", "imgDone", "imgPre", "imgNext"})
-            QTest::mouseClick(h.get(QString::fromLatin1(control)), Qt::LeftButton);
-        QTest::keyClicks(h.get(u"txtCurrent"_s), u"5"_s);
-        QVERIFY(h.notices.shown.isEmpty());
-    }
-
-    void wrongPassword() {
-        TrainerHarness h;
-        {
+        if (otherPassword) {
             bank::sqlite::Database db(h.bankPath(), bank::sqlite::Database::Mode::Create);
             db.key("another password");
             db.exec(bank::schemaSql());
             db.exec(u"insert into shiti2012 (id, question, txbz, zhangjie) "
                     "values (1, 'Q1', '1', 1)"_s);
         }
+        for (int mode : {0, 2, 3, 4, 1}) {
+            h.notices.shown.clear();
+            h.click(u"imgNav(%1)"_s.arg(mode));
+            QCOMPARE(h.notices.texts(), QStringList{message});
+            QCOMPARE(h.notices.shown[0].title, TrainerHarness::edition().windowTitle);
+            QCOMPARE(h.text(u"lblAll"_s), u"xxxx"_s);
+            QCOMPARE(h.text(u"lblTitle"_s), QString());
+            QVERIFY(h.shown(u"FR0"_s));
+            QVERIFY(!h.form().session().clockRunning());
+            QVERIFY(!h.shown(u"lblTime"_s));
+            QVERIFY(!h.shown(u"imgCommit"_s));
+        }
+        QVERIFY(h.shown(u"Fr1"_s));
+        QCOMPARE(h.get<QCheckBox>(u"chkChapter(0)"_s)->text(), u"章节"_s);
+        h.get<QCheckBox>(u"chkChapter(0)"_s)->setChecked(true);
+        h.notices.shown.clear();
+        h.click(u"imgSelect"_s);
+        QCOMPARE(h.notices.texts(), QStringList{message});
         h.click(u"imgNav(0)"_s);
-        QCOMPARE(h.text(u"lblAll"_s), u"xxxx"_s);
-        QCOMPARE(h.text(u"lblTitle"_s), QString());
+        h.notices.shown.clear();
+        for (const char *control : {"imgAnswer(0)", "imgDone", "imgPre", "imgNext"})
+            QTest::mouseClick(h.get(QString::fromLatin1(control)), Qt::LeftButton);
+        QTest::keyClicks(h.get(u"txtCurrent"_s), u"5"_s);
         QVERIFY(h.notices.shown.isEmpty());
     }
 };

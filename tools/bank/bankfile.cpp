@@ -1,6 +1,7 @@
 #include "bankfile.h"
 
 #include "bank/bankwriter.h"
+#include "bank/bankformat.h"
 #include "bank/error.h"
 #include "bank/schema.h"
 #include "bank/sqlite.h"
@@ -88,8 +89,9 @@ void writeBankFile(const Bank &bank, const QString &path) {
 }
 
 ReadBank readBankFile(const QString &path) {
-    Database db(path, Database::Mode::ReadOnly);
-    db.key(QByteArray(bank::kBankPassword));
+    const auto opened =
+        bank::openBankFile(path, QLatin1String(bank::kBankPassword), Database::Mode::ReadOnly);
+    Database &db = *opened;
     ReadBank out;
     int row = 0;
 

@@ -4,8 +4,8 @@
 
 namespace banktool {
 
-// Writes the bank as an SQLCipher file keyed with the editions' password in passphrase form
-// (default settings, so any standard SQLCipher client opens it), `state` empty. The rows go to a
+// Writes the bank as an SQLCipher file keyed with the editions' password in passphrase form, in
+// the bank format (which every SQLCipher from 3.0 on reads), `state` empty. The rows go to a
 // temporary file beside `path`, renamed over `path` only when all is written: a failure leaves
 // `path` as it was and no temporary file behind. Throws bank::Error.
 void writeBankFile(const Bank &bank, const QString &path);
@@ -18,7 +18,7 @@ struct ReadBank {
 };
 
 // Throws bank::Error when the file cannot be opened or read as a bank (missing, wrong
-// password, a table or column missing).
+// password or format, a table or column missing).
 ReadBank readBankFile(const QString &path);
 
 } // namespace banktool

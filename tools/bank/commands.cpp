@@ -31,15 +31,6 @@ int usage(QTextStream &err, const QString &problem) {
     return Usage;
 }
 
-// What the bank layer says, with the likely reason when the key did not fit.
-QString explain(const bank::Error &error) {
-    constexpr int kNotADatabase = 26;
-    return error.number() == kNotADatabase
-               ? error.description() + u" (not a question bank, or not keyed with the editions' "
-                                       "password)"_s
-               : error.description();
-}
-
 int report(QTextStream &stream, const QString &file, const QList<Problem> &problems) {
     for (const Problem &problem : problems)
         stream << describe(file, problem) << u'\n';
@@ -58,7 +49,7 @@ int build(const QString &source, const QString &target, QTextStream &out, QTextS
     try {
         writeBankFile(parsed.bank, target);
     } catch (const bank::Error &error) {
-        err << target << u": cannot write the bank: "_s << explain(error) << u'\n';
+        err << target << u": cannot write the bank: "_s << error.description() << u'\n';
         return Failure;
     }
     out << target << u": "_s << parsed.bank.chapters.size() << u" chapters, "_s
@@ -82,7 +73,7 @@ std::optional<ReadBank> read(const QString &path, QTextStream &err) {
     try {
         return readAnyBank(path);
     } catch (const bank::Error &error) {
-        err << path << u": cannot read the bank: "_s << explain(error) << u'\n';
+        err << path << u": cannot read the bank: "_s << error.description() << u'\n';
         return std::nullopt;
     }
 }

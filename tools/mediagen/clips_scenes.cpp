@@ -35,7 +35,7 @@ void subjectRear(QPainter &p, Subject subject, QPointF base, qreal carWidth, con
     if (subject == Subject::Car)
         carRear(p, base, carWidth, kSubjectColour, lamps);
     else
-        busRear(p, base, carWidth * 1.2, kSubjectColour, lamps);
+        busRearLikeCar(p, base, carWidth * 1.2, kSubjectColour, lamps);
 }
 
 void fog(QPainter &p, double t, Subject subject) {

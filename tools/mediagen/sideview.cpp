@@ -351,7 +351,7 @@ void busSide(QPainter &p, QPointF base, qreal L, const QColor &body, bool school
     p.restore();
 }
 
-void busRear(QPainter &p, QPointF base, qreal w, const QColor &body, const Lamps &lamps) {
+void busRearLikeCar(QPainter &p, QPointF base, qreal w, const QColor &body, const Lamps &lamps) {
     p.save();
     p.translate(base);
     p.setPen(Qt::NoPen);

@@ -54,7 +54,8 @@ void lorrySide(QPainter &p, QPointF base, qreal length, const QColor &cab, qreal
 void busSide(QPainter &p, QPointF base, qreal length, const QColor &body, bool school,
              const Lamps &lamps = {});
 // A bus or coach seen from behind, drawn like carRear() with width the bus's own.
-void busRear(QPainter &p, QPointF base, qreal width, const QColor &body, const Lamps &lamps = {});
+void busRearLikeCar(QPainter &p, QPointF base, qreal width, const QColor &body,
+                    const Lamps &lamps = {});
 // A person standing or walking at feet, height tall; stride 0..1 animates the legs.
 void person(QPainter &p, QPointF feet, qreal height, const QColor &shirt, qreal stride = 0,
             bool facingRight = true);

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace bank {
+namespace core {
 
 // Values taken from a bank (chapter numbers, ids) are pasted into SQL texts. A hostile bank
 // could hold anything there, so a value is pasted only as the decimal text of a whole number:
@@ -16,4 +16,4 @@ std::optional<QString> wholeNumberText(const QVariant &value);
 // Whether text is exactly such a decimal whole number (e.g. a chapter number kept as text).
 bool isWholeNumber(const QString &text);
 
-} // namespace bank
+} // namespace core

@@ -1,10 +1,10 @@
-#include "mediapath.h"
+#include "core/mediapath.h"
 
 #include <QDir>
 
 #include <algorithm>
 
-namespace bank {
+namespace core {
 
 namespace {
 
@@ -41,4 +41,4 @@ std::optional<QString> mediaFilePath(const QString &programFolder, const QString
     return QDir::toNativeSeparators(folderPath + u'/' + relative);
 }
 
-} // namespace bank
+} // namespace core

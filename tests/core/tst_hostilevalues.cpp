@@ -1,6 +1,6 @@
 // Values a hostile bank could hold: numbers pasted into SQL and media names made into paths.
-#include "bank/mediapath.h"
-#include "bank/wholenumber.h"
+#include "core/mediapath.h"
+#include "core/wholenumber.h"
 
 #include <QDir>
 #include <QTest>
@@ -48,12 +48,12 @@ private slots:
     void wholeNumberText() {
         QFETCH(QVariant, value);
         QFETCH(QString, expected);
-        const std::optional<QString> text = bank::wholeNumberText(value);
+        const std::optional<QString> text = core::wholeNumberText(value);
         QCOMPARE(text.has_value(), !expected.isNull());
         if (text)
             QCOMPARE(*text, expected);
         if (value.typeId() == QMetaType::QString)
-            QCOMPARE(bank::isWholeNumber(value.toString()), !expected.isNull());
+            QCOMPARE(core::isWholeNumber(value.toString()), !expected.isNull());
     }
 
     void mediaFilePath_data() {
@@ -91,7 +91,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, expected);
         const std::optional<QString> path =
-            bank::mediaFilePath(u"/opt/safedrive"_s, u"\\anquanimages"_s, name);
+            core::mediaFilePath(u"/opt/safedrive"_s, u"\\anquanimages"_s, name);
         QCOMPARE(path.has_value(), !expected.isNull());
         if (!path)
             return;
@@ -102,7 +102,7 @@ private slots:
 
     void mediaFolderFromWindowsStyleProgramFolder() {
         const std::optional<QString> path =
-            bank::mediaFilePath(u"C:\\Program Files\\sd"_s, u"\\anquanimages2"_s, u"\\1.png"_s);
+            core::mediaFilePath(u"C:\\Program Files\\sd"_s, u"\\anquanimages2"_s, u"\\1.png"_s);
         QVERIFY(path);
         QCOMPARE(QDir::fromNativeSeparators(*path), u"C:/Program Files/sd/anquanimages2/1.png"_s);
     }

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace bank {
+namespace core {
 
 // The file path of a media name taken from the bank (bmp, flash): program folder + folder
 // ("\anquanimages") + name, where the name's leading `\` (the bank keeps one, "\12.png") or its
@@ -14,4 +14,4 @@ namespace bank {
 std::optional<QString> mediaFilePath(const QString &programFolder, const QString &folder,
                                      const QString &name);
 
-} // namespace bank
+} // namespace core

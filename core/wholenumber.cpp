@@ -1,8 +1,8 @@
-#include "wholenumber.h"
+#include "core/wholenumber.h"
 
 #include <limits>
 
-namespace bank {
+namespace core {
 
 bool isWholeNumber(const QString &text) {
     const qsizetype digitsFrom = text.startsWith(u'-') ? 1 : 0;
@@ -42,4 +42,4 @@ std::optional<QString> wholeNumberText(const QVariant &value) {
     }
 }
 
-} // namespace bank
+} // namespace core

@@ -1,0 +1,10 @@
+# Runs TEST as the user nobody when this runs as root; returns 77 (skipped) otherwise.
+execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT uid STREQUAL "0")
+  message("not root: the ordinary run already covers the read-only cases")
+  cmake_language(EXIT 77)
+endif()
+execute_process(COMMAND ${RUNUSER} -u nobody -- ${TEST} readOnlyStore RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "tst_progressfile as nobody failed: ${result}")
+endif()

@@ -1,0 +1,185 @@
+// The learner's progress through the window: wrong answers fill the book and survive a restart,
+// three rights in a row empty it, favourites and random practice, exams in the history, the
+// study keys, and imports that are refused.
+#include "progress/progressstore.h"
+#include "trainer/progressrecorder.h"
+#include "trainerharness.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
+using trainer::FormMain;
+
+namespace {
+
+QList<fixture::Question> twelveQuestions() {
+    QList<fixture::Question> questions;
+    for (qint64 id = 1; id <= 12; ++id)
+        questions << fixture::choice(id, 1, u"1"_s); // A is right
+    return questions;
+}
+
+void waitForBank(TrainerHarness &h) {
+    QTRY_VERIFY(h.form().progressRecorder().knowsBank());
+}
+
+} // namespace
+
+class TestProgressFlow : public QObject {
+    Q_OBJECT
+private slots:
+    void wrongAnswersFillTheBookAndRightsEmptyIt();
+    void favouritesAndRandomPractice();
+    void examsAppearInTheHistory();
+    void studyKeys();
+    void goToBoxKeepsItsKeys();
+    void badImportChangesNothing();
+};
+
+void TestProgressFlow::wrongAnswersFillTheBookAndRightsEmptyIt() {
+    TrainerHarness h({{1, u"第一章"_s}}, twelveQuestions());
+    waitForBank(h);
+    h.click(u"imgNav(0)"_s);
+    for (int i = 0; i < 10; ++i) { // B is wrong: no automatic advance
+        h.click(u"imgAnswer(1)"_s);
+        h.click(u"imgNext"_s);
+    }
+    h.restart();
+    waitForBank(h);
+    QVERIFY(h.text(u"lblSummary"_s).contains(u"错题本 10 题"_s));
+    h.form().openView(FormMain::View::Book);
+    QCOMPARE(h.text(u"lblAll"_s), u"10 题"_s);
+    for (int round = 0; round < 3; ++round) {
+        h.form().openView(FormMain::View::Book);
+        for (int i = 0; i < 10; ++i)
+            h.click(u"imgAnswer(0)"_s); // right: advances by itself
+    }
+    h.form().openView(FormMain::View::Book);
+    QCOMPARE(h.text(u"lblAll"_s), u"0 题"_s);
+    QVERIFY(h.text(u"lblSummary"_s).contains(u"错题本 0 题"_s));
+}
+
+void TestProgressFlow::favouritesAndRandomPractice() {
+    TrainerHarness h({{1, u"第一章"_s}}, twelveQuestions());
+    waitForBank(h);
+    h.click(u"imgNav(0)"_s);
+    h.click(u"imgNext"_s); // question 2
+    QVERIFY(h.shown(u"cmdFavourite"_s));
+    h.click(u"cmdFavourite"_s);
+    QCOMPARE(h.get<QPushButton>(u"cmdFavourite"_s)->text(), u"★ 已收藏"_s);
+    h.form().openView(FormMain::View::Favourites);
+    QCOMPARE(h.text(u"lblAll"_s), u"1 题"_s);
+    QVERIFY(h.text(u"lblTitle"_s).contains(u"Q2"_s));
+
+    h.form().openView(FormMain::View::Random);
+    QCOMPARE(h.text(u"lblAll"_s), u"12 题"_s);
+    QSet<QString> seen;
+    for (int i = 0; i < 12; ++i) {
+        seen.insert(h.text(u"lblTitle"_s).section(u'.', 1));
+        h.click(u"imgNext"_s);
+    }
+    QCOMPARE(seen.size(), 12); // every question once
+}
+
+void TestProgressFlow::examsAppearInTheHistory() {
+    QList<fixture::Question> questions;
+    for (qint64 chapter = 1; chapter <= 7; ++chapter)
+        for (qint64 n = 0; n < 10; ++n)
+            questions << fixture::choice(chapter * 100 + n, chapter);
+    for (qint64 n = 0; n < 5; ++n) {
+        fixture::Question multi = fixture::choice(900 + n, 1, u"12"_s);
+        multi.type = u"2"_s;
+        questions << multi;
+    }
+    QList<fixture::Chapter> chapters;
+    for (qint64 chapter = 1; chapter <= 7; ++chapter)
+        chapters << fixture::Chapter{chapter, u"章"_s + QString::number(chapter)};
+    TrainerHarness h(chapters, questions);
+    waitForBank(h);
+    QTimer closer; // closes each result dialog as it appears
+    connect(&closer, &QTimer::timeout, [] {
+        if (QWidget *dialog = QApplication::activeModalWidget())
+            dialog->close();
+    });
+    closer.start(20);
+    for (int exam = 0; exam < 2; ++exam) {
+        h.click(u"imgNav(4)"_s);
+        h.click(u"imgAnswer(0)"_s);
+        h.notices.answers = {true};
+        h.click(u"imgCommit"_s);
+    }
+    h.form().openView(FormMain::View::History);
+    auto *table = h.get<QTableWidget>(u"tblExams"_s);
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->item(0, 1)->text(), u"2"_s); // one right answer: 2 points
+    table->setCurrentCell(0, 0);
+    h.click(u"cmdOpenExam"_s);
+    auto *paper = h.get<QTableWidget>(u"tblPaper"_s);
+    QCOMPARE(paper->rowCount(), 50);
+    QCOMPARE(h.form().progressStore().summary().lastExamScore, std::optional<int>(2));
+}
+
+void TestProgressFlow::studyKeys() {
+    QList<fixture::Question> questions = twelveQuestions();
+    questions[2].type = u"2"_s; // question 3 is a multi-answer, right answer AC
+    questions[2].ans = u"13"_s;
+    TrainerHarness h({{1, u"第一章"_s}}, questions);
+    waitForBank(h);
+    FormMain &form = h.form();
+    h.click(u"imgNav(0)"_s);
+    QTest::keyClick(&form, Qt::Key_B); // wrong: stays
+    QCOMPARE(h.text(u"lblMyAnswer"_s), u"B"_s);
+    QTest::keyClick(&form, Qt::Key_Right);
+    QVERIFY(h.text(u"lblTitle"_s).startsWith(u"2."_s));
+    QTest::keyClick(&form, Qt::Key_1); // right: advances to 3
+    QVERIFY(h.text(u"lblTitle"_s).startsWith(u"3."_s));
+    QTest::keyClick(&form, Qt::Key_A);
+    QTest::keyClick(&form, Qt::Key_3);
+    QVERIFY(h.text(u"lblTitle"_s).startsWith(u"3."_s)); // a multi-answer waits to be confirmed
+    QTest::keyClick(&form, Qt::Key_Return);             // confirms AC: right, so on to 4
+    QVERIFY(h.text(u"lblTitle"_s).startsWith(u"4."_s));
+    QTest::keyClick(&form, Qt::Key_End);
+    QVERIFY(h.text(u"lblTitle"_s).startsWith(u"12."_s));
+    QTest::keyClick(&form, Qt::Key_PageUp);
+    QVERIFY(h.text(u"lblTitle"_s).startsWith(u"11."_s));
+    QTest::keyClick(&form, Qt::Key_Home);
+    QVERIFY(h.text(u"lblTitle"_s).startsWith(u"1."_s));
+    QTest::keyClick(&form, Qt::Key_F);
+    QCOMPARE(form.progressStore().favouriteIds(), QList<qint64>{1});
+}
+
+void TestProgressFlow::goToBoxKeepsItsKeys() {
+    TrainerHarness h({{1, u"第一章"_s}}, twelveQuestions());
+    waitForBank(h);
+    FormMain &form = h.form();
+    h.click(u"imgNav(0)"_s);
+    auto *box = h.get<QLineEdit>(u"txtCurrent"_s);
+    QVERIFY(!box->hasFocus());
+    QTest::keyClick(&form, Qt::Key_G, Qt::ControlModifier);
+    QTRY_VERIFY(box->hasFocus());
+    QTest::keyClick(box, Qt::Key_5);
+    QVERIFY(h.text(u"lblTitle"_s).startsWith(u"5."_s)); // typed into the box, not answered
+    QCOMPARE(h.text(u"lblMyAnswer"_s), QString());
+}
+
+void TestProgressFlow::badImportChangesNothing() {
+    TrainerHarness h({{1, u"第一章"_s}}, twelveQuestions());
+    waitForBank(h);
+    h.click(u"imgNav(0)"_s);
+    h.click(u"imgAnswer(1)"_s);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"other.json"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "safedrive-progress", "version": 1, "edition": "safedrive-heavy",
+                   "answers": [], "exams": [], "favourites": []})");
+    file.close();
+    QVERIFY(h.form().importProgressFile(path).contains(u"未导入"_s));
+    QCOMPARE(h.form().progressStore().allData().answers.size(), 1);
+}
+
+QTEST_MAIN(TestProgressFlow)
+#include "tst_progressflow.moc"

@@ -1,0 +1,309 @@
+// The learner's progress in the window: the store and what files the session's answers in it,
+// the start page's summary and links, the added system-menu items and pages, the favourite
+// mark and the study keys. None of it moves a control of the design.
+#include "formmain.h"
+
+#include "bankquestions.h"
+#include "core/guard.h"
+#include "core/log.h"
+#include "core/twips.h"
+#include "frame/ruzuvoz.h"
+#include "historypage.h"
+#include "notices.h"
+#include "progress/exchange.h"
+#include "progressrecorder.h"
+#include "statisticspage.h"
+
+#include "bank/connectionstring.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QThread>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace trainer {
+
+namespace {
+
+// The added views, in the order of their menu items and start-page links.
+struct ProgressView {
+    FormMain::View view;
+    QString caption;
+};
+const ProgressView kViews[] = {{FormMain::View::Book, u"错题本"_s},
+                               {FormMain::View::Favourites, u"收藏"_s},
+                               {FormMain::View::Random, u"随机练习"_s},
+                               {FormMain::View::History, u"考试记录"_s},
+                               {FormMain::View::Statistics, u"学习统计"_s}};
+
+void place(QWidget *widget, double left, double top, double width, double height) {
+    widget->setGeometry(core::twipsRect(left, top, width, height));
+}
+
+} // namespace
+
+QString FormMain::defaultProgressFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/progress.db"_s;
+}
+
+void FormMain::createProgress() {
+    m_progress = std::make_unique<progress::ProgressStore>(defaultProgressFile());
+    m_recorder = new ProgressRecorder(*m_session, *m_progress, this);
+    connect(m_progress.get(), &progress::ProgressStore::recordingStopped, this,
+            [this](const QString &reason) {
+                notices().information(reason, m_edition.windowTitle);
+                refreshSummary();
+            });
+
+    // The summary and the links sit in the empty foot of the start page's panel.
+    lblSummary = new QLabel(Frame1);
+    lblSummary->setObjectName(u"lblSummary"_s);
+    lblSummary->setTextFormat(Qt::PlainText);
+    lblSummary->setAlignment(Qt::AlignCenter);
+    place(lblSummary, 600, 8130, 13500, 300);
+    lblLinks = new QLabel(Frame1);
+    lblLinks->setObjectName(u"lblLinks"_s);
+    lblLinks->setAlignment(Qt::AlignCenter);
+    QStringList links;
+    for (const ProgressView &view : kViews)
+        links << u"<a href=\"%1\" style=\"color:#1565c0\">%2</a>"_s.arg(int(view.view))
+                     .arg(view.caption);
+    lblLinks->setText(links.join(u"&nbsp;&nbsp;|&nbsp;&nbsp;"_s));
+    place(lblLinks, 600, 8460, 13500, 300);
+    connect(lblLinks, &QLabel::linkActivated, this,
+            [this](const QString &link) { openView(View(link.toInt())); });
+
+    m_history = new HistoryPage(ruZuvoz1);
+    m_statistics = new StatisticsPage(ruZuvoz1);
+    for (QWidget *page :
+         {static_cast<QWidget *>(m_history), static_cast<QWidget *>(m_statistics)}) {
+        place(page, 360, 2370, 14055, 7245);
+        page->setAutoFillBackground(true);
+        page->hide();
+    }
+    connect(m_history, &HistoryPage::examChosen, this, &FormMain::showPastPaper);
+    connect(m_statistics, &StatisticsPage::saveRequested, this, &FormMain::saveCharts);
+    connect(m_statistics, &StatisticsPage::exportRequested, this, &FormMain::exportProgress);
+    connect(m_statistics, &StatisticsPage::importRequested, this, &FormMain::importProgress);
+    connect(m_statistics, &StatisticsPage::resetRequested, this, &FormMain::resetProgress);
+
+    if (auto *frame = qobject_cast<frame::ruZuvoz *>(ruZuvoz1)) {
+        for (size_t i = 0; i < std::size(kViews); ++i)
+            frame->FormMenuAdd(kViews[i].caption, i == 0);
+        connect(frame, &frame::ruZuvoz::MenuItemSelected, this,
+                [this](int, const QString &caption) {
+                    for (const ProgressView &view : kViews)
+                        if (view.caption == caption)
+                            openView(view.view);
+                });
+    }
+
+    cmdFavourite = new QPushButton(FR01);
+    cmdFavourite->setObjectName(u"cmdFavourite"_s);
+    cmdFavourite->setFlat(true);
+    cmdFavourite->setFocusPolicy(Qt::NoFocus);
+    cmdFavourite->setCursor(Qt::PointingHandCursor);
+    cmdFavourite->setToolTip(u"收藏本题（F）"_s);
+    place(cmdFavourite, 8800, 270, 1600, 400);
+    cmdFavourite->hide();
+    connect(cmdFavourite, &QPushButton::clicked, this, &FormMain::toggleFavourite);
+    connect(m_session, &Session::questionShown, this, [this] { showFavouriteMark(); });
+    connect(m_session, &Session::questionCleared, cmdFavourite, &QWidget::hide);
+    connect(m_session, &Session::answerJudged, this, [this] { refreshSummary(); });
+    connect(m_session, &Session::paperHandedIn, this, [this] { refreshSummary(); });
+
+    readBankQuestionsAhead();
+    refreshSummary();
+}
+
+// The bank's questions are hashed on a thread of their own: on a large bank it takes a while,
+// and the start page must show at once. Answers given before it ends wait in the recorder.
+void FormMain::readBankQuestionsAhead() {
+    const QString connection = bank::BankConnectionString(m_programFolder, m_edition.bankFile);
+    auto *reader = QThread::create([this, connection] {
+        QList<progress::QuestionRef> questions;
+        core::tryStep(core::lcTrainer(), "reading the bank's questions for the progress store",
+                      [&] { questions = readBankQuestions(connection); });
+        QMetaObject::invokeMethod(this, [this, questions] {
+            m_recorder->setBankQuestions(questions);
+            refreshSummary();
+        });
+    });
+    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+    connect(this, &QObject::destroyed, reader, [reader] { reader->wait(); });
+    reader->start();
+}
+
+void FormMain::refreshSummary() {
+    if (!m_progress->isRecording()) {
+        lblSummary->setText(m_progress->problem());
+        lblSummary->setStyleSheet(u"color: rgb(200, 0, 0)"_s);
+        return;
+    }
+    const progress::Summary summary = m_progress->summary();
+    QString text = u"已练 %1 / %2 题    错题本 %3 题"_s.arg(summary.answered)
+                       .arg(summary.total)
+                       .arg(summary.bookSize);
+    text += summary.lastExamScore ? u"    上次模拟考试 %1 分"_s.arg(*summary.lastExamScore)
+                                  : u"    还没有模拟考试记录"_s;
+    if (!m_progress->setAsidePath().isEmpty())
+        text = u"原学习记录已损坏，已另存为 %1。 "_s.arg(m_progress->setAsidePath()) + text;
+    lblSummary->setText(text);
+    lblSummary->setStyleSheet(u"color: rgb(21, 101, 192)"_s);
+}
+
+void FormMain::openView(View view) {
+    m_history->hide();
+    m_statistics->hide();
+    switch (view) {
+    case View::Book:
+        m_session->loadIdSet(Session::SetKind::Book, m_progress->bookIds());
+        break;
+    case View::Favourites:
+        m_session->loadIdSet(Session::SetKind::Favourites, m_progress->favouriteIds());
+        break;
+    case View::Random:
+        m_session->loadRandomSet();
+        break;
+    case View::History:
+        m_history->showExams(m_progress->exams());
+        m_history->raise();
+        m_history->show();
+        return;
+    case View::Statistics:
+        m_statistics->showStatistics(m_progress->chapterStats(), m_progress->exams());
+        m_statistics->raise();
+        m_statistics->show();
+        return;
+    }
+    SwitchPage(0);
+}
+
+void FormMain::showFavouriteMark() {
+    const std::optional<progress::QuestionRef> question =
+        m_recorder->questionRef(m_session->question().id);
+    const bool practising = m_session->mode() == Session::Mode::Practice;
+    cmdFavourite->setVisible(practising && question.has_value() && m_progress->isRecording());
+    const bool marked = question && m_progress->isFavourite(question->identity);
+    cmdFavourite->setText(marked ? u"★ 已收藏"_s : u"☆ 收藏"_s);
+}
+
+void FormMain::toggleFavourite() {
+    if (const auto question = m_recorder->questionRef(m_session->question().id)) {
+        m_progress->toggleFavourite(*question);
+        showFavouriteMark();
+    }
+}
+
+void FormMain::showPastPaper(qint64 examId) {
+    const progress::ExamRecord exam = m_progress->exam(examId);
+    QList<qint64> ids;
+    for (const progress::ExamItem &item : exam.items)
+        ids << item.question.identity.bankId;
+    QHash<qint64, PaperLine> lines; // a bank that cannot be read leaves the stems empty
+    core::tryStep(core::lcTrainer(), "reading a past paper's questions", [&] {
+        lines =
+            readPaperLines(bank::BankConnectionString(m_programFolder, m_edition.bankFile), ids);
+    });
+    m_history->showPaper(exam, lines);
+}
+
+void FormMain::saveCharts() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, u"保存图表"_s, u"学习统计.png"_s, u"PNG 图片 (*.png)"_s);
+    if (!path.isEmpty() && !m_statistics->saveCharts(path))
+        notices().information(u"无法保存图表到 %1。"_s.arg(path), m_edition.windowTitle);
+}
+
+void FormMain::exportProgress() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, u"导出学习记录"_s, QCoreApplication::applicationName() + u"-学习记录.json"_s,
+        u"JSON 文件 (*.json)"_s);
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    const QByteArray data =
+        progress::exportProgress(m_progress->allData(), QCoreApplication::applicationName());
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
+        notices().information(u"无法写入 %1。"_s.arg(path), m_edition.windowTitle);
+}
+
+void FormMain::importProgress() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, u"导入学习记录"_s, QString(), u"JSON 文件 (*.json)"_s);
+    if (path.isEmpty())
+        return;
+    notices().information(importProgressFile(path), m_edition.windowTitle);
+    openView(View::Statistics);
+    refreshSummary();
+}
+
+QString FormMain::importProgressFile(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return u"无法读取 %1。"_s.arg(path);
+    QString error;
+    const auto data =
+        progress::importProgress(file.readAll(), QCoreApplication::applicationName(), &error);
+    if (!data)
+        return u"未导入：%1"_s.arg(error);
+    const progress::MergeCount added = m_progress->merge(*data);
+    return u"已导入 %1 条答题记录、%2 次模拟考试、%3 个收藏。"_s.arg(added.answers)
+        .arg(added.exams)
+        .arg(added.favourites);
+}
+
+void FormMain::resetProgress() {
+    if (!notices().question(u"确定要清空全部学习记录吗？清空后无法恢复。"_s, m_edition.windowTitle))
+        return;
+    m_progress->reset();
+    openView(View::Statistics);
+    refreshSummary();
+}
+
+// The study keys. The go-to box keeps its own keys while it has the focus (it takes it only
+// when clicked or by Ctrl+G); everything else reaches the session as the buttons do.
+void FormMain::keyPressEvent(QKeyEvent *event) {
+    const int key = event->key();
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    const bool exam = m_session->mode() == Session::Mode::Exam;
+    if (control && key == Qt::Key_G) {
+        txtCurrent->setFocus(Qt::ShortcutFocusReason);
+        txtCurrent->selectAll();
+    } else if (control && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        if (exam)
+            imgCommit_Click();
+    } else if (key >= Qt::Key_1 && key <= Qt::Key_4 && !control) {
+        imgAnswer_Click(key - Qt::Key_1);
+    } else if (key >= Qt::Key_A && key <= Qt::Key_D && !control) {
+        imgAnswer_Click(key - Qt::Key_A);
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        if (m_session->hasQuestion() && m_session->question().showsConfirm())
+            imgDone_Click();
+    } else if (key == Qt::Key_Left || key == Qt::Key_PageUp) {
+        imgPre_Click();
+    } else if (key == Qt::Key_Right || key == Qt::Key_PageDown) {
+        imgNext_Click();
+    } else if (key == Qt::Key_Home) {
+        m_session->goTo(1);
+    } else if (key == Qt::Key_End) {
+        m_session->goTo(m_session->recordCount());
+    } else if (key == Qt::Key_F && !control) {
+        if (cmdFavourite->isVisible())
+            toggleFavourite();
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+} // namespace trainer

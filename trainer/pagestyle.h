@@ -1,0 +1,19 @@
+// The look the added pages share with the design's own: the orange group title, the green
+// rounded buttons of the button pictures, the window's background colour.
+#pragma once
+
+#include <QString>
+
+class QGroupBox;
+class QPushButton;
+class QWidget;
+
+namespace trainer {
+
+// A group box titled like "考试题目" on the question page, filling parent.
+QGroupBox *pageBox(const QString &title, QWidget *parent);
+
+// A push button drawn like the design's green button pictures ("开始练习").
+QPushButton *greenButton(const QString &caption, QWidget *parent);
+
+} // namespace trainer
