@@ -10,8 +10,10 @@
 #include "jetcache.h"
 #include "jetdialect.h"
 #include "jetfunctions.h"
+#include "keyderivation.h"
 #include "recordset.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
