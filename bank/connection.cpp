@@ -6,11 +6,14 @@
 #include "core/guard.h"
 #include "core/log.h"
 #include "error.h"
+#include "handlecache.h"
 #include "jetcache.h"
 #include "jetdialect.h"
 #include "jetfunctions.h"
+#include "keyderivation.h"
 #include "recordset.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -63,6 +66,14 @@ void Connection::open() {
     // A Jet bank is opened as its SQLCipher copy; every write goes to the copy.
     const QString file = bankFileToOpen(text.dataSource, text.password);
     const bool wantWrite = !text.readOnly && QFileInfo(QFileInfo(file).absolutePath()).isWritable();
+    d->dataSource = file;
+    d->password = text.password;
+    if (wantWrite) {
+        if (auto parked = handlecache::take(file, text.password)) {
+            d->db = std::move(parked);
+            return;
+        }
+    }
     auto db = openBankFile(file, text.password,
                            wantWrite ? sqlite::Database::Mode::ReadWrite
                                      : sqlite::Database::Mode::ReadOnly);
@@ -93,6 +104,10 @@ void Connection::close() {
         }
         d->openSets.removeAll(set);
     }
+    // The next open of the same file may take the handle up again; a handle with a TEMP copy
+    // of the questions is not carried over.
+    if (!firstFailure && !d->shadowed)
+        handlecache::park(d->dataSource, d->password, std::move(d->db));
     d->db.reset();
     d->shadowed = false;
     if (firstFailure)
@@ -115,6 +130,18 @@ void Connection::execute(const QString &jetSql) {
 
 Connection::Impl &Connection::impl() const {
     return *d;
+}
+
+void prepareBankKey(const QString &connectionText) {
+    core::tryStep(core::lcBank(), "deriving the bank key ahead", [&] {
+        const ConnectionText text = parseConnectionText(connectionText);
+        QFile file(text.dataSource);
+        if (!file.open(QIODevice::ReadOnly))
+            return; // the open reports it
+        const QByteArray salt = file.read(bankformat::kSaltBytes);
+        if (salt.size() == bankformat::kSaltBytes)
+            deriveKeyAhead(text.password, salt);
+    });
 }
 
 } // namespace bank

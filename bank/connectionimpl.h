@@ -17,6 +17,9 @@ struct Connection::Impl {
     std::unique_ptr<sqlite::Database> db;
     // The file (or its folder) cannot be written: shiti2012 is a TEMP copy for this run.
     bool shadowed = false;
+    // The file and password it was opened with, for the handle cache.
+    QString dataSource;
+    QString password;
     // Sets to close before the database goes away.
     QList<RecordSet *> openSets;
 

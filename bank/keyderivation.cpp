@@ -6,6 +6,9 @@
 #include <QHash>
 #include <QMutex>
 #include <QPasswordDigestor>
+#include <QSet>
+#include <QThreadPool>
+#include <QWaitCondition>
 
 namespace bank {
 
@@ -14,6 +17,8 @@ namespace {
 struct KeyCache {
     QMutex mutex;
     QHash<QByteArray, QByteArray> keys; // password (UTF-8) + salt -> derived key
+    QSet<QByteArray> underway;          // being derived by another thread
+    QWaitCondition derived;
 };
 
 KeyCache &keyCache() {
@@ -27,18 +32,26 @@ QByteArray rawKeySpec(const QString &password, const QByteArray &salt) {
     const QByteArray passphrase = password.toUtf8();
     const QByteArray cacheKey = passphrase + '\0' + salt;
     KeyCache &cache = keyCache();
-    QByteArray key;
-    {
-        QMutexLocker lock(&cache.mutex);
-        key = cache.keys.value(cacheKey);
-    }
+    QMutexLocker lock(&cache.mutex);
+    // A derivation under way (a start-up one, say) is waited for, never run twice.
+    while (cache.underway.contains(cacheKey))
+        cache.derived.wait(&cache.mutex);
+    QByteArray key = cache.keys.value(cacheKey);
     if (key.isEmpty()) {
+        cache.underway.insert(cacheKey);
+        lock.unlock();
         key = QPasswordDigestor::deriveKeyPbkdf2(bankformat::kHash, passphrase, salt,
                                                  bankformat::kKdfIterations, bankformat::kKeyBytes);
-        QMutexLocker lock(&cache.mutex);
+        lock.relock();
         cache.keys.insert(cacheKey, key);
+        cache.underway.remove(cacheKey);
+        cache.derived.wakeAll();
     }
     return "x'" + key.toHex() + salt.toHex() + '\'';
+}
+
+void deriveKeyAhead(const QString &password, const QByteArray &salt) {
+    QThreadPool::globalInstance()->start([password, salt] { rawKeySpec(password, salt); });
 }
 
 } // namespace bank

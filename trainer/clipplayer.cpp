@@ -1,79 +1,99 @@
 #include "clipplayer.h"
 
+#include "clipengine.h"
 #include "mediabackend.h"
 
-#include <QMediaPlayer>
 #include <QPainter>
-#include <QVideoFrame>
+#include <QThread>
 #include <QVideoSink>
 
 namespace trainer {
 
 ClipPlayer::ClipPlayer(QWidget *parent) : QWidget(parent) {
     setContextMenuPolicy(Qt::NoContextMenu);
-    if (!mediaBackendUsable())
+}
+
+ClipPlayer::~ClipPlayer() {
+    if (!m_thread)
         return;
-    m_player = new QMediaPlayer(this);
-    m_sink = new QVideoSink(this);
-    m_player->setVideoSink(m_sink);
-    connect(m_sink, &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame &frame) {
-        m_frame = frame.toImage();
-        update();
+    // The engine goes on its own thread, after whatever it was asked before.
+    QMetaObject::invokeMethod(m_engine, [engine = m_engine, thread = m_thread] {
+        delete engine;
+        thread->quit();
     });
-    // Queued: a play() issued from inside the player's stopped notification does not restart.
-    connect(
-        m_player, &QMediaPlayer::playbackStateChanged, this,
-        [this](QMediaPlayer::PlaybackState state) {
-            switch (state) {
-            case QMediaPlayer::StoppedState:
-                emit PlayStateChange(Stopped);
-                break;
-            case QMediaPlayer::PausedState:
-                emit PlayStateChange(Paused);
-                break;
-            case QMediaPlayer::PlayingState:
-                emit PlayStateChange(Playing);
-                break;
-            }
-        },
-        Qt::QueuedConnection);
-    // A clip that cannot be played leaves the player stopped and empty.
-    connect(m_player, &QMediaPlayer::errorOccurred, m_player, &QMediaPlayer::stop);
+    m_thread->wait();
+}
+
+bool ClipPlayer::available() const {
+    return mediaBackendUsable();
+}
+
+ClipEngine *ClipPlayer::engine() {
+    if (m_engine || !mediaBackendUsable())
+        return m_engine;
+    m_thread = new QThread(this);
+    m_thread->setObjectName(QStringLiteral("clip player"));
+    m_sink = new QVideoSink(this);
+    m_engine = new ClipEngine(m_sink);
+    m_engine->moveToThread(m_thread);
+    // Queued by nature (another thread): a play() called from the stopped notification is
+    // carried out after the player's own notification has returned.
+    connect(m_engine, &ClipEngine::stateChanged, this, [this](quint64 generation, int state) {
+        if (generation != m_generation || m_path.isEmpty())
+            return; // a former clip's news
+        m_state = PlayState(state);
+        emit PlayStateChange(state);
+    });
+    connect(m_engine, &ClipEngine::frameReady, this,
+            [this](quint64 generation, const QImage &frame) {
+                if (generation != m_generation || m_path.isEmpty())
+                    return;
+                m_frame = frame;
+                update();
+            });
+    tellTarget();
+    m_thread->start();
+    return m_engine;
+}
+
+void ClipPlayer::tellTarget() {
+    if (m_engine)
+        m_engine->setTarget(size(), m_stretch);
 }
 
 void ClipPlayer::setUrl(const QString &path) {
     m_path = path;
     m_frame = QImage();
+    m_state = Stopped;
+    const quint64 generation = ++m_generation;
     update();
-    if (!m_player)
+    if (path.isEmpty()) {
+        if (m_engine)
+            QMetaObject::invokeMethod(
+                m_engine, [engine = m_engine, generation] { engine->stop(generation); });
         return;
-    m_player->setSource(path.isEmpty() ? QUrl() : QUrl::fromLocalFile(path));
+    }
+    if (ClipEngine *clips = engine())
+        QMetaObject::invokeMethod(clips,
+                                  [clips, generation, path] { clips->load(generation, path); });
 }
 
 void ClipPlayer::setStretchToFit(bool stretch) {
     m_stretch = stretch;
+    tellTarget();
     update();
 }
 
 void ClipPlayer::play() {
-    // Nothing to play, or a clip that cannot be decoded: stay empty instead of retrying.
-    if (!m_player || m_path.isEmpty() || m_player->error() != QMediaPlayer::NoError)
+    if (!m_engine || m_path.isEmpty())
         return;
-    m_player->play();
+    QMetaObject::invokeMethod(
+        m_engine, [engine = m_engine, generation = m_generation] { engine->play(generation); });
 }
 
-ClipPlayer::PlayState ClipPlayer::playState() const {
-    if (!m_player)
-        return Stopped;
-    switch (m_player->playbackState()) {
-    case QMediaPlayer::PlayingState:
-        return Playing;
-    case QMediaPlayer::PausedState:
-        return Paused;
-    case QMediaPlayer::StoppedState:
-        break;
-    }
-    return Stopped;
+void ClipPlayer::resizeEvent(QResizeEvent *event) {
+    tellTarget();
+    QWidget::resizeEvent(event);
 }
 
 void ClipPlayer::paintEvent(QPaintEvent *) {
@@ -81,10 +101,10 @@ void ClipPlayer::paintEvent(QPaintEvent *) {
     painter.fillRect(rect(), Qt::black);
     if (m_frame.isNull())
         return;
+    // Frames come at the size they are shown; one that predates a resize is scaled, fast.
     const QSize size = m_frame.size().scaled(this->size(), m_stretch ? Qt::IgnoreAspectRatio
                                                                      : Qt::KeepAspectRatio);
     const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, m_frame);
 }
 

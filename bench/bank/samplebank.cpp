@@ -29,12 +29,9 @@ bank::BankRows sampleRows(int questions) {
     for (int id = 1; id <= questions; ++id) {
         const int kind = random.bounded(100);
         const QString type = kind < 70 ? u"1"_s : kind < 85 ? u"2"_s : u"3"_s;
-        const bool trueFalse = type == u"1"_s && random.bounded(3) == 0;
-        QVariantList row{id, chineseText(random, 15, 90)};
-        for (int option = 0; option < 4; ++option) {
-            const bool exists = !trueFalse || option < 2;
-            row.append(exists ? QVariant(chineseText(random, 2, 24)) : QVariant());
-        }
+        QVariantList row{id, chineseText(random, 20, 60)};
+        for (int option = 0; option < 4; ++option)
+            row.append(chineseText(random, 2, 24));
         row.append(type == u"2"_s ? u"134"_s : QString::number(1 + random.bounded(4)));
         const bool picture = random.bounded(10) < 3;
         row.append(picture ? QVariant(u"\\"_s + QString::number(id) + u".png"_s) : QVariant());

@@ -3,8 +3,12 @@
 
 #include "trainer/clipplayer.h"
 #include "trainer/mediabackend.h"
+#include "trainer/videoframeimage.h"
 
 #include <QDir>
+#include <QVideoFrame>
+
+#include <array>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -16,6 +20,62 @@ QString shortClip() {
         QDir(QStringLiteral(SAFEDRIVE_CLIPS_DIR))
             .entryInfoList({u"*.webm"_s}, QDir::Files, QDir::Size | QDir::Reversed);
     return clips.isEmpty() ? QString() : clips.first().absoluteFilePath();
+}
+
+// A clip question for each entry: a clip file name (copied from the shortest clip), a file that
+// is there but is no clip ("broken.webm"), or one that is missing ("missing.webm").
+QList<fixture::Question> clipQuestions(const QStringList &clips) {
+    QList<fixture::Question> questions;
+    for (int i = 0; i < clips.size(); ++i) {
+        fixture::Question q = fixture::choice(i + 1, 1);
+        q.type = u"3"_s;
+        q.flash = QString(u"\\"_s + clips[i]);
+        questions.append(q);
+    }
+    return questions;
+}
+
+void placeClips(const QString &folder) {
+    QDir(folder).mkpath(u"anquanimages"_s);
+    QFile::copy(shortClip(), folder + u"/anquanimages/loop.webm"_s);
+    QFile broken(folder + u"/anquanimages/broken.webm"_s);
+    if (broken.open(QIODevice::WriteOnly))
+        broken.write(QByteArray(4096, 'x'));
+}
+
+// The frames are really drawn, stretched over the whole area.
+bool framesShown(trainer::ClipPlayer &player) {
+    const QImage shown = player.grab().toImage();
+    int lit = 0;
+    for (int y = 0; y < shown.height(); y += 4)
+        for (int x = 0; x < shown.width(); x += 4)
+            lit += qGray(shown.pixel(x, y)) > 16;
+    return lit > (shown.width() / 4) * (shown.height() / 4) / 2;
+}
+
+// A YUV 4:2:0 frame of w x h pixels whose four quadrants have the given (y, u, v) values.
+QVideoFrame quadrantFrame(QSize size, QVideoFrameFormat::PixelFormat format,
+                          const std::array<std::array<int, 3>, 4> &yuv) {
+    QVideoFrame frame(QVideoFrameFormat(size, format));
+    if (!frame.map(QVideoFrame::WriteOnly))
+        return {};
+    const bool vFirst = format == QVideoFrameFormat::Format_YV12;
+    for (int plane = 0; plane < 3; ++plane) {
+        const int scale = plane == 0 ? 1 : 2;
+        const int component = plane == 0 ? 0 : (plane == 1) != vFirst ? 1 : 2;
+        const int w = (size.width() + scale - 1) / scale;
+        const int h = std::min((size.height() + scale - 1) / scale,
+                               frame.mappedBytes(plane) / frame.bytesPerLine(plane));
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const int quadrant = (y * scale >= size.height() / 2 ? 2 : 0) +
+                                     (x * scale >= size.width() / 2 ? 1 : 0);
+                frame.bits(plane)[y * frame.bytesPerLine(plane) + x] =
+                    uchar(yuv[size_t(quadrant)][size_t(component)]);
+            }
+    }
+    frame.unmap();
+    return frame;
 }
 
 } // namespace
@@ -64,13 +124,7 @@ private slots:
         };
         QTRY_VERIFY_WITH_TIMEOUT(restarts() >= 2, 30000);
         QCOMPARE(h.form().wmp->playState(), trainer::ClipPlayer::Playing);
-        // The frames are really drawn, stretched over the whole area.
-        const QImage shown = h.form().wmp->grab().toImage();
-        int lit = 0;
-        for (int y = 0; y < shown.height(); y += 4)
-            for (int x = 0; x < shown.width(); x += 4)
-                lit += qGray(shown.pixel(x, y)) > 16;
-        QVERIFY(lit > (shown.width() / 4) * (shown.height() / 4) / 2);
+        QVERIFY(framesShown(*h.form().wmp));
 
         // The next question empties the URL: the clip stops and stays stopped.
         h.click(u"imgNext"_s);
@@ -79,6 +133,91 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(h.form().wmp->playState(), trainer::ClipPlayer::Stopped);
         QVERIFY(!h.form().wmp->isVisible());
+    }
+
+    // Nothing of the media player is made before a clip is shown: not at start, not for
+    // questions without one.
+    void playerIsMadeForTheFirstClipOnly() {
+        TrainerHarness h({}, {fixture::choice(1, 1), fixture::choice(2, 1)});
+        QVERIFY(!h.form().wmp->playerCreated());
+        h.click(u"imgNav(0)"_s);
+        h.click(u"imgNext"_s);
+        QCOMPARE(h.text(u"lblTitle"_s), u"2.Q2"_s);
+        QVERIFY(!h.form().wmp->playerCreated());
+        if (!h.form().wmp->available())
+            return;
+        h.form().wmp->setUrl(h.folder() + u"/any.webm"_s);
+        QVERIFY(h.form().wmp->playerCreated());
+    }
+
+    void failedClipLeavesTheNextPlaying_data() {
+        QTest::addColumn<QString>("bad");
+        QTest::newRow("missing file") << u"missing.webm"_s;
+        QTest::newRow("not a clip") << u"broken.webm"_s;
+    }
+    void failedClipLeavesTheNextPlaying() {
+        QFETCH(QString, bad);
+        if (shortClip().isEmpty())
+            QSKIP("no clip in editions/media/clips yet");
+        TrainerHarness h({}, clipQuestions({bad, u"loop.webm"_s, bad, u"loop.webm"_s}));
+        placeClips(h.folder());
+        trainer::ClipPlayer &player = *h.form().wmp;
+        if (!player.available())
+            QSKIP("no media backend on this machine");
+
+        h.click(u"imgNav(2)"_s);
+        QCOMPARE(h.text(u"lblTitle"_s), u"1.Q1"_s);
+        QTest::qWait(500);
+        QCOMPARE(player.playState(), trainer::ClipPlayer::Stopped);
+        for (const QString &title : {u"2.Q2"_s, u"4.Q4"_s}) {
+            h.click(u"imgNext"_s);
+            if (title == u"4.Q4"_s) { // through the bad clip once more
+                QTest::qWait(300);
+                h.click(u"imgNext"_s);
+            }
+            QCOMPARE(h.text(u"lblTitle"_s), title);
+            QTRY_COMPARE_WITH_TIMEOUT(player.playState(), trainer::ClipPlayer::Playing, 15000);
+            QTRY_VERIFY_WITH_TIMEOUT(framesShown(player), 15000);
+        }
+    }
+
+    // Frames are converted once to the size they are shown at, colours as the clip holds them.
+    void frameConvertedAtItsShownSize_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QSize>("source");
+        QTest::addColumn<QSize>("shown");
+        const auto planar = int(QVideoFrameFormat::Format_YUV420P);
+        const auto swapped = int(QVideoFrameFormat::Format_YV12);
+        QTest::newRow("same size") << planar << QSize(64, 32) << QSize(64, 32);
+        QTest::newRow("stretched") << planar << QSize(64, 32) << QSize(150, 90);
+        QTest::newRow("shrunk") << planar << QSize(496, 218) << QSize(99, 43);
+        QTest::newRow("odd sizes") << planar << QSize(63, 31) << QSize(41, 17);
+        QTest::newRow("V plane first") << swapped << QSize(64, 32) << QSize(100, 50);
+    }
+    void frameConvertedAtItsShownSize() {
+        QFETCH(int, format);
+        QFETCH(QSize, source);
+        QFETCH(QSize, shown);
+        // black, white, red, blue (limited-range BT.601)
+        const QVideoFrame frame =
+            quadrantFrame(source, QVideoFrameFormat::PixelFormat(format),
+                          {{{16, 128, 128}, {235, 128, 128}, {81, 90, 240}, {41, 240, 110}}});
+        QVERIFY(frame.isValid());
+        const QImage image = trainer::videoFrameImage(frame, shown);
+        QCOMPARE(image.size(), shown);
+        const auto near = [](QRgb actual, QRgb expected) {
+            return qAbs(qRed(actual) - qRed(expected)) <= 3 &&
+                   qAbs(qGreen(actual) - qGreen(expected)) <= 3 &&
+                   qAbs(qBlue(actual) - qBlue(expected)) <= 3;
+        };
+        const int right = shown.width() - 1, bottom = shown.height() - 1;
+        QVERIFY(near(image.pixel(0, 0), qRgb(0, 0, 0)));
+        QVERIFY(near(image.pixel(right, 0), qRgb(255, 255, 255)));
+        QVERIFY(near(image.pixel(0, bottom), qRgb(255, 0, 0)));
+        QVERIFY(near(image.pixel(right, bottom), qRgb(0, 0, 255)));
+        // the quadrants meet in the middle, give or take a pixel
+        QVERIFY(near(image.pixel(shown.width() / 2 - 2, shown.height() / 2 - 2), qRgb(0, 0, 0)));
+        QVERIFY(near(image.pixel(shown.width() / 2 + 1, shown.height() / 2 + 1), qRgb(0, 0, 255)));
     }
 
     void undecodableClipStaysStopped() {
