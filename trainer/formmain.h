@@ -164,6 +164,7 @@ private:
     void createExplanationPanel();
     void readBankQuestionsAhead();
     void showFavouriteMark();
+    void hideProgressPages();
     void showPastPaper(qint64 examId);
     void saveCharts();
     void exportProgress();

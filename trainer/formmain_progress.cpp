@@ -161,9 +161,13 @@ void FormMain::refreshSummary() {
     lblSummary->setStyleSheet(u"color: rgb(21, 101, 192)"_s);
 }
 
-void FormMain::openView(View view) {
+void FormMain::hideProgressPages() {
     m_history->hide();
     m_statistics->hide();
+}
+
+void FormMain::openView(View view) {
+    hideProgressPages();
     switch (view) {
     case View::Book:
         m_session->loadIdSet(Session::SetKind::Book, m_progress->bookIds());
