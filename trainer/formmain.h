@@ -165,6 +165,7 @@ private:
     void readBankQuestionsAhead();
     void showFavouriteMark();
     void hideProgressPages();
+    void showProgressPage(QWidget *page);
     void showPastPaper(qint64 examId);
     void saveCharts();
     void exportProgress();

@@ -40,7 +40,7 @@ void FormMain::imgNav_Click(int Index) {
 
 void FormMain::SwitchPage(int Index) {
     hideProgressPages(); // an added page lies over the question page
-    if (Index == 1) { // the chapter page covers the question page
+    if (Index == 1) {    // the chapter page covers the question page
         Fr1->raise();
         Fr1->show();
     } else {

@@ -16,14 +16,15 @@
 
 #include "bank/connectionstring.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
-#include <QCheckBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QThread>
@@ -161,6 +162,12 @@ void FormMain::refreshSummary() {
     lblSummary->setStyleSheet(u"color: rgb(21, 101, 192)"_s);
 }
 
+void FormMain::showProgressPage(QWidget *page) {
+    txtExplanation->hide(); // it would show below the page's foot
+    page->raise();
+    page->show();
+}
+
 void FormMain::hideProgressPages() {
     m_history->hide();
     m_statistics->hide();
@@ -180,13 +187,11 @@ void FormMain::openView(View view) {
         break;
     case View::History:
         m_history->showExams(m_progress->exams());
-        m_history->raise();
-        m_history->show();
+        showProgressPage(m_history);
         return;
     case View::Statistics:
         m_statistics->showStatistics(m_progress->chapterStats(), m_progress->exams());
-        m_statistics->raise();
-        m_statistics->show();
+        showProgressPage(m_statistics);
         return;
     }
     SwitchPage(0);

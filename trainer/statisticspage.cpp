@@ -62,6 +62,7 @@ StatisticsPage::StatisticsPage(QWidget *parent) : QWidget(parent) {
     m_chapterChart->setTitle(u"各章节掌握情况"_s);
     m_chapterChart->addSeries(bars);
     m_chapterAxis = new QBarCategoryAxis;
+    m_chapterAxis->setTitleText(u"章节"_s);
     m_chapterChart->addAxis(m_chapterAxis, Qt::AlignBottom);
     bars->attachAxis(m_chapterAxis);
     QValueAxis *barValues = percentAxis(QString());
@@ -119,7 +120,7 @@ void StatisticsPage::showStatistics(const QList<progress::ChapterStats> &chapter
     QStringList names;
     QList<qreal> practised, rightRate;
     for (const progress::ChapterStats &chapter : chapters) {
-        names << u"第%1章"_s.arg(chapter.chapter);
+        names << QString::number(chapter.chapter);
         practised << (chapter.total ? 100.0 * chapter.answered / chapter.total : 0.0);
         rightRate << (chapter.answers ? 100.0 * chapter.rights / chapter.answers : 0.0);
     }
