@@ -103,9 +103,21 @@ void TestExplanation::neverInARunningExamAlwaysInReview() {
     h.click(u"imgCommit"_s);
     QVERIFY(panel->isVisible());
     QVERIFY(panel->toPlainText().startsWith(u"理由 "_s));
-    const QWidget *sheet = h.get(u"Fr4"_s);
+    QWidget *sheet = h.get(u"Fr4"_s);
     QVERIFY(sheet->isVisible());
     QVERIFY(!panel->geometry().intersects(sheet->geometry()));
+    // The panel draws its text, and the sheet looks the same with the panel shown or hidden.
+    const QImage drawn = panel->grab().toImage();
+    int dark = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            dark += qGray(drawn.pixel(x, y)) < 128;
+    QVERIFY(dark > 20);
+    const QImage withPanel = sheet->grab().toImage();
+    QTest::keyClick(&h.form(), Qt::Key_E);
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(sheet->grab().toImage(), withPanel);
+    QTest::keyClick(&h.form(), Qt::Key_E);
     h.click(u"imgNext"_s);
     QVERIFY(panel->isVisible());
 }

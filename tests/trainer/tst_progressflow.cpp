@@ -35,6 +35,7 @@ private slots:
     void favouritesAndRandomPractice();
     void examsAppearInTheHistory();
     void studyKeys();
+    void spaceConfirmsAndCtrlEnterHandsIn();
     void goToBoxKeepsItsKeys();
     void badImportChangesNothing();
 };
@@ -147,8 +148,44 @@ void TestProgressFlow::studyKeys() {
     QVERIFY(h.text(u"lblTitle"_s).startsWith(u"11."_s));
     QTest::keyClick(&form, Qt::Key_Home);
     QVERIFY(h.text(u"lblTitle"_s).startsWith(u"1."_s));
+    QTest::keyClick(&form, Qt::Key_PageDown);
+    QVERIFY(h.text(u"lblTitle"_s).startsWith(u"2."_s));
+    QTest::keyClick(&form, Qt::Key_Left);
     QTest::keyClick(&form, Qt::Key_F);
     QCOMPARE(form.progressStore().favouriteIds(), QList<qint64>{1});
+    QTest::keyClick(&form, Qt::Key_Return, Qt::ControlModifier); // no exam: nothing to hand in
+    QVERIFY(h.notices.shown.isEmpty());
+}
+
+void TestProgressFlow::spaceConfirmsAndCtrlEnterHandsIn() {
+    QList<fixture::Question> questions;
+    for (qint64 chapter = 1; chapter <= 7; ++chapter)
+        for (qint64 n = 0; n < 10; ++n)
+            questions << fixture::choice(chapter * 100 + n, chapter);
+    for (qint64 n = 0; n < 5; ++n) {
+        fixture::Question multi = fixture::choice(900 + n, 1, u"12"_s);
+        multi.type = u"2"_s;
+        questions << multi;
+    }
+    TrainerHarness h({}, questions);
+    waitForBank(h);
+    FormMain &form = h.form();
+    h.click(u"imgNav(3)"_s); // the multi-answer practice
+    QTest::keyClick(&form, Qt::Key_A);
+    QTest::keyClick(&form, Qt::Key_B);
+    QTest::keyClick(&form, Qt::Key_Space); // AB is right: on to the next one
+    QVERIFY(h.text(u"lblTitle"_s).startsWith(u"2."_s));
+    h.click(u"imgNav(4)"_s);
+    QTimer closer; // closes the result dialog
+    connect(&closer, &QTimer::timeout, [] {
+        if (QWidget *dialog = QApplication::activeModalWidget())
+            dialog->close();
+    });
+    closer.start(20);
+    h.notices.answers = {true};
+    QTest::keyClick(&form, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(h.notices.texts(), QStringList{u"你确定要交卷吗?"_s});
+    QCOMPARE(form.session().mode(), trainer::Session::Mode::Review);
 }
 
 void TestProgressFlow::goToBoxKeepsItsKeys() {
