@@ -1,7 +1,7 @@
 // The explanation panel: after a judged answer in practice, throughout a review, never in a
 // running exam; cleared by the next question; plain text, clipped, and never over the sheet.
+#include "../exam/examharness.h"
 #include "bank/bankformat.h"
-#include "trainerharness.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,19 +28,6 @@ void explain(const QString &bankPath, const QList<std::tuple<qint64, QVariant, Q
         update.step();
         update.reset();
     }
-}
-
-QList<fixture::Question> examBank() {
-    QList<fixture::Question> questions;
-    for (qint64 chapter = 1; chapter <= 7; ++chapter)
-        for (qint64 n = 0; n < 10; ++n)
-            questions << fixture::choice(chapter * 100 + n, chapter);
-    for (qint64 n = 0; n < 5; ++n) {
-        fixture::Question multi = fixture::choice(900 + n, 1, u"12"_s);
-        multi.type = u"2"_s;
-        questions << multi;
-    }
-    return questions;
 }
 
 } // namespace
@@ -81,9 +68,9 @@ void TestExplanation::shownOnceJudgedInPractice() {
 }
 
 void TestExplanation::neverInARunningExamAlwaysInReview() {
-    TrainerHarness h({}, examBank());
+    TrainerHarness h({}, exam::examBank());
     QList<std::tuple<qint64, QVariant, QVariant>> rows;
-    for (const fixture::Question &q : examBank())
+    for (const fixture::Question &q : exam::examBank())
         rows.append({q.id, u"理由 %1"_s.arg(q.id), u"依据 %1"_s.arg(q.id)});
     explain(h.bankPath(), rows);
     h.restart();
@@ -93,12 +80,7 @@ void TestExplanation::neverInARunningExamAlwaysInReview() {
         h.click(u"imgAnswer(1)"_s);
         QVERIFY(!panel->isVisible());
     }
-    QTimer closer; // closes the result dialog
-    connect(&closer, &QTimer::timeout, [] {
-        if (QWidget *dialog = QApplication::activeModalWidget())
-            dialog->close();
-    });
-    closer.start(20);
+    exam::ResultDialogs results;
     h.notices.answers = {true};
     h.click(u"imgCommit"_s);
     QVERIFY(panel->isVisible());
