@@ -18,8 +18,8 @@ int main(int argc, char **argv) {
         const progress::QuestionRef question{
             {id, progress::questionHash(QString::number(id), {}, QStringLiteral("1"))},
             int(id % 7 + 1)};
-        store.recordAnswer({QDateTime::currentDateTime(), QStringLiteral("random"),
-                            question, QStringLiteral("A"), n % 3 != 0, 700});
+        store.recordAnswer({QDateTime::currentDateTime(), QStringLiteral("random"), question,
+                            QStringLiteral("A"), n % 3 != 0, 700});
         if (n == 0) {
             std::puts("ready");
             std::fflush(stdout);

@@ -1,7 +1,7 @@
 #include "bankfile.h"
 
-#include "bank/bankwriter.h"
 #include "bank/bankformat.h"
+#include "bank/bankwriter.h"
 #include "bank/error.h"
 #include "bank/schema.h"
 #include "bank/sqlite.h"
@@ -83,8 +83,8 @@ void writeBankFile(const Bank &bank, const QString &path) {
     for (const Question &q : bank.questions)
         rows.questions.append({q.id, q.question, nullable(q.options[0]), nullable(q.options[1]),
                                nullable(q.options[2]), nullable(q.options[3]), q.answer,
-                               nullable(q.picture), nullable(q.clip), q.type, QString(),
-                               q.chapter, nullable(q.explanation), nullable(q.basis)});
+                               nullable(q.picture), nullable(q.clip), q.type, QString(), q.chapter,
+                               nullable(q.explanation), nullable(q.basis)});
     bank::writeBankRows(rows, path, QLatin1String(bank::kBankPassword));
 }
 
