@@ -1,5 +1,6 @@
 // Reopening a bank at every mode switch: an unchanged file answers exactly as a fresh open
 // does, a file changed in between is read anew, and emptying the answers reaches every one.
+#include "bank/bankformat.h"
 #include "bank/connection.h"
 #include "bank/connectionstring.h"
 #include "bank/keyderivation.h"
@@ -158,6 +159,7 @@ private slots:
             QVERIFY(salt.open(QIODevice::ReadOnly));
             bank::sqlite::Database writer(file, bank::sqlite::Database::Mode::ReadWrite);
             writer.key(bank::rawKeySpec(QLatin1String(bank::kBankPassword), salt.read(16)));
+            bank::applyBankFormat(writer.handle());
             writer.exec(u"update shiti2012 set question='R'||id"_s);
         };
         if (change == u"other bank"_s) {
