@@ -200,6 +200,7 @@ private slots:
         if (!withIndex) {
             bank::sqlite::Database db(bankPath, bank::sqlite::Database::Mode::ReadWrite);
             db.key(QByteArray(bank::kBankPassword));
+            bank::applyBankFormat(db.handle());
             db.exec(u"drop index shiti2012_answered"_s);
         }
         bank::Connection connection;
