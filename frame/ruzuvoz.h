@@ -102,6 +102,9 @@ class ruZuvoz : public QWidget {
 public:
     // The creation sequence: first placement on a host, before any stored data.
     explicit ruZuvoz(QWidget *host);
+    // A frame sited with stored settings: they are read at once, and the frame first draws when
+    // its host is shown (or its image is asked for), after the host's contents are placed.
+    ruZuvoz(QWidget *host, const PropertyStore &store);
     ~ruZuvoz() override;
 
     // Loading from and saving to the host's stored settings.
@@ -177,7 +180,7 @@ public:
     bool isTrackingMouse() const { return m_bTrack; }
     qint16 HotBtn() const { return m_HotBtn; }
     qint16 ResizeMode() const { return m_ResizeMode; }
-    const QImage &image() const { return m_Image; }
+    const QImage &image(); // drawn first if the frame has not drawn yet
     const CaptionBtn &captionButton(int index) const { return m_Btn.at(index); }
     qint16 LastBtn() const { return m_LastBtn; }
     qint32 CaptionHeight() const { return m_CaptionHeight; }
@@ -227,6 +230,9 @@ private:
     void applyBackColorByStyle();
     void recolourHostControls(OleColor colour);
     void UserControl_Resize();
+    ruZuvoz(QWidget *host, const PropertyStore *store);
+    void InitProperties();
+    void drawFirstTime();
     void clearToPicture();
     void ensureSurface();
     void paintTitleBackground(int x, int width);
@@ -319,6 +325,8 @@ private:
     int m_MousePointer = mpDefault;
     QRect m_lastPainted;
     bool m_layoutPending = false;
+    // Nothing is drawn until the host is shown: settings and contents are placed first.
+    bool m_drawingDeferred = false;
 
     // System menu items 0 to 6 and those added; the index is the item's handle.
     QMenu *SysMnu = nullptr;

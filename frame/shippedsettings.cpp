@@ -15,9 +15,7 @@ PropertyStore shippedSettings(ShippedWindow window) {
 }
 
 ruZuvoz *wearShippedFrame(QWidget *host, ShippedWindow window) {
-    auto *frame = new ruZuvoz(host);
-    frame->Load(shippedSettings(window));
-    return frame;
+    return new ruZuvoz(host, shippedSettings(window));
 }
 
 } // namespace frame

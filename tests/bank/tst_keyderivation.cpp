@@ -23,9 +23,8 @@ void TestKeyDerivation::vectors_data() {
                                    << QByteArray("0c60c80f961f0e71f3a9b524af6012062fe037a6");
     QTest::newRow("two iterations") << sha1 << QByteArray("password") << QByteArray("salt") << 2
                                     << QByteArray("ea6c014dc72d6f8ccd1ed92ace1d41f0d8de8957");
-    QTest::newRow("4096 iterations")
-        << sha1 << QByteArray("password") << QByteArray("salt") << 4096
-        << QByteArray("4b007901b765489abead49d926f721d065a429c1");
+    QTest::newRow("4096 iterations") << sha1 << QByteArray("password") << QByteArray("salt") << 4096
+                                     << QByteArray("4b007901b765489abead49d926f721d065a429c1");
     QTest::newRow("longer than one hash")
         << sha1 << QByteArray("passwordPASSWORDpassword")
         << QByteArray("saltSALTsaltSALTsaltSALTsaltSALTsalt") << 4096
