@@ -132,16 +132,4 @@ Connection::Impl &Connection::impl() const {
     return *d;
 }
 
-void prepareBankKey(const QString &connectionText) {
-    core::tryStep(core::lcBank(), "deriving the bank key ahead", [&] {
-        const ConnectionText text = parseConnectionText(connectionText);
-        QFile file(text.dataSource);
-        if (!file.open(QIODevice::ReadOnly))
-            return; // the open reports it
-        const QByteArray salt = file.read(bankformat::kSaltBytes);
-        if (salt.size() == bankformat::kSaltBytes)
-            deriveKeyAhead(text.password, salt);
-    });
-}
-
 } // namespace bank

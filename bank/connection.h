@@ -41,9 +41,4 @@ private:
     std::unique_ptr<Impl> d;
 };
 
-// Starts deriving the key of the bank this connection text names, in the background, so that its
-// first open does not wait for the derivation. A text naming no readable bank does nothing here;
-// the open reports it.
-void prepareBankKey(const QString &connectionText);
-
 } // namespace bank

@@ -7,7 +7,6 @@
 #include <QMessageAuthenticationCode>
 #include <QMutex>
 #include <QSet>
-#include <QThreadPool>
 #include <QWaitCondition>
 
 namespace bank {
@@ -71,10 +70,6 @@ QByteArray rawKeySpec(const QString &password, const QByteArray &salt) {
         cache.derived.wakeAll();
     }
     return "x'" + key.toHex() + salt.toHex() + '\'';
-}
-
-void deriveKeyAhead(const QString &password, const QByteArray &salt) {
-    QThreadPool::globalInstance()->start([password, salt] { rawKeySpec(password, salt); });
 }
 
 } // namespace bank

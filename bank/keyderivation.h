@@ -16,8 +16,4 @@ QByteArray pbkdf2(QCryptographicHash::Algorithm hash, const QByteArray &password
 // reuses the key.
 QByteArray rawKeySpec(const QString &password, const QByteArray &salt);
 
-// Starts the same derivation on a worker thread, so that the first open finds the key ready (or
-// waits for the rest of the derivation instead of running a second one).
-void deriveKeyAhead(const QString &password, const QByteArray &salt);
-
 } // namespace bank

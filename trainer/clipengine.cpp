@@ -1,6 +1,6 @@
 #include "clipengine.h"
 
-#include "clipplayer.h"
+#include "clipbackend.h"
 #include "videoframeimage.h"
 
 #include <QMediaPlayer>
@@ -46,13 +46,13 @@ void ClipEngine::createPlayer() {
                     return; // reported as stopped once, when it failed
                 switch (state) {
                 case QMediaPlayer::StoppedState:
-                    emit stateChanged(m_generation, ClipPlayer::Stopped);
+                    emit stateChanged(m_generation, ClipBackend::Stopped);
                     break;
                 case QMediaPlayer::PausedState:
-                    emit stateChanged(m_generation, ClipPlayer::Paused);
+                    emit stateChanged(m_generation, ClipBackend::Paused);
                     break;
                 case QMediaPlayer::PlayingState:
-                    emit stateChanged(m_generation, ClipPlayer::Playing);
+                    emit stateChanged(m_generation, ClipBackend::Playing);
                     break;
                 }
             });
@@ -62,7 +62,7 @@ void ClipEngine::createPlayer() {
         if (m_failed)
             return;
         m_failed = true;
-        emit stateChanged(m_generation, ClipPlayer::Stopped);
+        emit stateChanged(m_generation, ClipBackend::Stopped);
     });
 }
 

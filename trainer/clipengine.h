@@ -15,14 +15,14 @@ class QVideoSink;
 
 namespace trainer {
 
-// The media player behind ClipPlayer, on a thread of its own: creating, stopping, changing and
-// dropping a GStreamer pipeline blocks, which the window must never wait for. The video sink
-// stays on the window's thread: GStreamer's renderer starts and stops there and waits for that
-// thread (up to 300 ms) while the pipeline changes state, so it must not be the blocked one. Its
-// slots are called queued from the window; each call names the clip (generation) it is meant for,
-// so that what a former clip still reports is told apart. The player is made for the first clip,
-// dropped (its memory given back) a while after the last one stopped, and made anew after a clip
-// that failed, so that one bad clip never affects the next.
+// The media player behind ClipPlayer (see ClipBackend), on a thread of its own: creating, stopping,
+// changing and dropping a GStreamer pipeline blocks, which the window must never wait for. The
+// video sink stays on the window's thread: GStreamer's renderer starts and stops there and waits
+// for that thread (up to 300 ms) while the pipeline changes state, so it must not be the blocked
+// one. Its slots are called queued from the window; each call names the clip (generation) it is
+// meant for, so that what a former clip still reports is told apart. The player is made for the
+// first clip, dropped (its memory given back) a while after the last one stopped, and made anew
+// after a clip that failed, so that one bad clip never affects the next.
 class ClipEngine : public QObject {
     Q_OBJECT
 
@@ -41,7 +41,7 @@ public:
     bool hasPlayer() const { return m_player != nullptr; } // on the engine's thread
 
 signals:
-    void stateChanged(quint64 generation, int state); // ClipPlayer::PlayState values
+    void stateChanged(quint64 generation, int state); // ClipBackend::State values
     void frameReady(quint64 generation, const QImage &frame);
 
 private:

@@ -1,11 +1,8 @@
 #include "clipplayer.h"
 
-#include "clipengine.h"
 #include "mediabackend.h"
 
 #include <QPainter>
-#include <QThread>
-#include <QVideoSink>
 
 namespace trainer {
 
@@ -13,52 +10,49 @@ ClipPlayer::ClipPlayer(QWidget *parent) : QWidget(parent) {
     setContextMenuPolicy(Qt::NoContextMenu);
 }
 
-ClipPlayer::~ClipPlayer() {
-    if (!m_thread)
-        return;
-    // The engine goes on its own thread, after whatever it was asked before.
-    QMetaObject::invokeMethod(m_engine, [engine = m_engine, thread = m_thread] {
-        delete engine;
-        thread->quit();
-    });
-    m_thread->wait();
-}
+ClipPlayer::~ClipPlayer() = default;
 
 bool ClipPlayer::available() const {
     return mediaBackendUsable();
 }
 
-ClipEngine *ClipPlayer::engine() {
-    if (m_engine || !mediaBackendUsable())
-        return m_engine;
-    m_thread = new QThread(this);
-    m_thread->setObjectName(QStringLiteral("clip player"));
-    m_sink = new QVideoSink(this);
-    m_engine = new ClipEngine(m_sink);
-    m_engine->moveToThread(m_thread);
-    // Queued by nature (another thread): a play() called from the stopped notification is
-    // carried out after the player's own notification has returned.
-    connect(m_engine, &ClipEngine::stateChanged, this, [this](quint64 generation, int state) {
-        if (generation != m_generation || m_path.isEmpty())
-            return; // a former clip's news
-        m_state = PlayState(state);
-        emit PlayStateChange(state);
-    });
-    connect(m_engine, &ClipEngine::frameReady, this,
-            [this](quint64 generation, const QImage &frame) {
+ClipBackend *ClipPlayer::backend() {
+    if (m_backendTried || !mediaBackendUsable())
+        return m_backend.get();
+    m_backendTried = true;
+    // Reports come from the backend's threads; queued, a play() called from the stopped
+    // notification is carried out after the player's own notification has returned.
+    ClipBackend::Reports reports;
+    reports.stateChanged = [this](quint64 generation, int state) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, state] {
+                if (generation != m_generation || m_path.isEmpty())
+                    return; // a former clip's news
+                m_state = PlayState(state);
+                emit PlayStateChange(state);
+            },
+            Qt::QueuedConnection);
+    };
+    reports.frameReady = [this](quint64 generation, const QImage &frame) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, frame] {
                 if (generation != m_generation || m_path.isEmpty())
                     return;
                 m_frame = frame;
                 update();
-            });
+            },
+            Qt::QueuedConnection);
+    };
+    m_backend = loadClipBackend(std::move(reports));
     tellTarget();
-    m_thread->start();
-    return m_engine;
+    return m_backend.get();
 }
 
 void ClipPlayer::tellTarget() {
-    if (m_engine)
-        m_engine->setTarget(size(), m_stretch);
+    if (m_backend)
+        m_backend->setTarget(size(), m_stretch);
 }
 
 void ClipPlayer::setUrl(const QString &path) {
@@ -68,14 +62,12 @@ void ClipPlayer::setUrl(const QString &path) {
     const quint64 generation = ++m_generation;
     update();
     if (path.isEmpty()) {
-        if (m_engine)
-            QMetaObject::invokeMethod(
-                m_engine, [engine = m_engine, generation] { engine->stop(generation); });
+        if (m_backend)
+            m_backend->stop(generation);
         return;
     }
-    if (ClipEngine *clips = engine())
-        QMetaObject::invokeMethod(clips,
-                                  [clips, generation, path] { clips->load(generation, path); });
+    if (ClipBackend *clips = backend())
+        clips->load(generation, path);
 }
 
 void ClipPlayer::setStretchToFit(bool stretch) {
@@ -85,10 +77,8 @@ void ClipPlayer::setStretchToFit(bool stretch) {
 }
 
 void ClipPlayer::play() {
-    if (!m_engine || m_path.isEmpty())
-        return;
-    QMetaObject::invokeMethod(
-        m_engine, [engine = m_engine, generation = m_generation] { engine->play(generation); });
+    if (m_backend && !m_path.isEmpty())
+        m_backend->play(m_generation);
 }
 
 void ClipPlayer::resizeEvent(QResizeEvent *event) {

@@ -166,6 +166,9 @@ private:
     void showFavouriteMark();
     void hideProgressPages();
     void showProgressPage(QWidget *page);
+    HistoryPage *historyPage();
+    StatisticsPage *statisticsPage();
+    void placeProgressPage(QWidget *page);
     void showPastPaper(qint64 examId);
     void saveCharts();
     void exportProgress();

@@ -10,6 +10,7 @@
 #include "frame/shippedsettings.h"
 #include "imagebutton.h"
 #include "picturebox.h"
+#include "picturepreload.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -75,7 +76,7 @@ void FormMain::createStartPage() {
     place(Frame1, 60, 540, 14650, 9360);
 
     imgBack = named(new QLabel(Frame1), u"imgBack"_s);
-    imgBack->setPixmap(QPixmap(m_edition.startPicture));
+    imgBack->setPixmap(takePreloadedPixmap(m_edition.startPicture));
     place(imgBack, 0, 75, 14685, 9375);
 
     const double navLefts[] = {190, 3090, 5970, 8860, 11750};

@@ -83,20 +83,6 @@ void FormMain::createProgress() {
     connect(lblLinks, &QLabel::linkActivated, this,
             [this](const QString &link) { openView(View(link.toInt())); });
 
-    m_history = new HistoryPage(ruZuvoz1);
-    m_statistics = new StatisticsPage(ruZuvoz1);
-    for (QWidget *page :
-         {static_cast<QWidget *>(m_history), static_cast<QWidget *>(m_statistics)}) {
-        place(page, 360, 2370, 14055, 7245);
-        page->setAutoFillBackground(true);
-        page->hide();
-    }
-    connect(m_history, &HistoryPage::examChosen, this, &FormMain::showPastPaper);
-    connect(m_statistics, &StatisticsPage::saveRequested, this, &FormMain::saveCharts);
-    connect(m_statistics, &StatisticsPage::exportRequested, this, &FormMain::exportProgress);
-    connect(m_statistics, &StatisticsPage::importRequested, this, &FormMain::importProgress);
-    connect(m_statistics, &StatisticsPage::resetRequested, this, &FormMain::resetProgress);
-
     if (auto *frame = qobject_cast<frame::ruZuvoz *>(ruZuvoz1)) {
         for (size_t i = 0; i < std::size(kViews); ++i)
             frame->FormMenuAdd(kViews[i].caption, i == 0);
@@ -128,6 +114,7 @@ void FormMain::createProgress() {
 
 // The bank's questions are hashed on a thread of their own: on a large bank it takes a while,
 // and the start page must show at once. Answers given before it ends wait in the recorder.
+// Opening the bank derives its key, so the first mode click finds it ready.
 void FormMain::readBankQuestionsAhead() {
     const QString connection = bank::BankConnectionString(m_programFolder, m_edition.bankFile);
     auto *reader = QThread::create([this, connection] {
@@ -162,6 +149,34 @@ void FormMain::refreshSummary() {
     lblSummary->setStyleSheet(u"color: rgb(21, 101, 192)"_s);
 }
 
+// The pages are made when first opened: the start page does not need them.
+HistoryPage *FormMain::historyPage() {
+    if (!m_history) {
+        m_history = new HistoryPage(ruZuvoz1);
+        placeProgressPage(m_history);
+        connect(m_history, &HistoryPage::examChosen, this, &FormMain::showPastPaper);
+    }
+    return m_history;
+}
+
+StatisticsPage *FormMain::statisticsPage() {
+    if (!m_statistics) {
+        m_statistics = new StatisticsPage(ruZuvoz1);
+        placeProgressPage(m_statistics);
+        connect(m_statistics, &StatisticsPage::saveRequested, this, &FormMain::saveCharts);
+        connect(m_statistics, &StatisticsPage::exportRequested, this, &FormMain::exportProgress);
+        connect(m_statistics, &StatisticsPage::importRequested, this, &FormMain::importProgress);
+        connect(m_statistics, &StatisticsPage::resetRequested, this, &FormMain::resetProgress);
+    }
+    return m_statistics;
+}
+
+void FormMain::placeProgressPage(QWidget *page) {
+    place(page, 360, 2370, 14055, 7245);
+    page->setAutoFillBackground(true);
+    page->hide();
+}
+
 void FormMain::showProgressPage(QWidget *page) {
     txtExplanation->hide(); // it would show below the page's foot
     page->raise();
@@ -169,8 +184,9 @@ void FormMain::showProgressPage(QWidget *page) {
 }
 
 void FormMain::hideProgressPages() {
-    m_history->hide();
-    m_statistics->hide();
+    for (QWidget *page : {static_cast<QWidget *>(m_history), static_cast<QWidget *>(m_statistics)})
+        if (page)
+            page->hide();
 }
 
 void FormMain::openView(View view) {
@@ -186,11 +202,11 @@ void FormMain::openView(View view) {
         m_session->loadRandomSet();
         break;
     case View::History:
-        m_history->showExams(m_progress->exams());
+        historyPage()->showExams(m_progress->exams());
         showProgressPage(m_history);
         return;
     case View::Statistics:
-        m_statistics->showStatistics(m_progress->chapterStats(), m_progress->exams());
+        statisticsPage()->showStatistics(m_progress->chapterStats(), m_progress->exams());
         showProgressPage(m_statistics);
         return;
     }
@@ -223,13 +239,13 @@ void FormMain::showPastPaper(qint64 examId) {
         lines =
             readPaperLines(bank::BankConnectionString(m_programFolder, m_edition.bankFile), ids);
     });
-    m_history->showPaper(exam, lines);
+    historyPage()->showPaper(exam, lines);
 }
 
 void FormMain::saveCharts() {
     const QString path =
         QFileDialog::getSaveFileName(this, u"保存图表"_s, u"学习统计.png"_s, u"PNG 图片 (*.png)"_s);
-    if (!path.isEmpty() && !m_statistics->saveCharts(path))
+    if (!path.isEmpty() && !statisticsPage()->saveCharts(path))
         notices().information(u"无法保存图表到 %1。"_s.arg(path), m_edition.windowTitle);
 }
 

@@ -1,25 +1,22 @@
 #include "startprogram.h"
 
-#include "bank/connection.h"
-#include "bank/connectionstring.h"
 #include "formmain.h"
+#include "picturepreload.h"
 
 #include <QApplication>
-#include <QTimer>
+#include <QThread>
 
 namespace trainer {
 
 int runEdition(int argc, char **argv, const Edition &edition) {
+    // Qt takes the first thread that uses it for the main thread: this one, before the picture
+    // is decoded on another while the application and the window are made.
+    QThread::currentThread();
+    preloadPicture(edition.startPicture);
     QApplication app(argc, argv);
     app.setOrganizationName(QStringLiteral("SafeDrive")); // the learner's store lives under it
     FormMain window(edition);
     window.show();
-    // The bank's key is derived while the learner looks at the start page, not at the first
-    // mode click.
-    QTimer::singleShot(0, &window, [&edition] {
-        bank::prepareBankKey(
-            bank::BankConnectionString(QCoreApplication::applicationDirPath(), edition.bankFile));
-    });
     return app.exec();
 }
 

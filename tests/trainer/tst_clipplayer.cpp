@@ -43,6 +43,12 @@ void placeClips(const QString &folder) {
         broken.write(QByteArray(4096, 'x'));
 }
 
+// Whether the media player's module is mapped into this process.
+bool clipModuleLoaded() {
+    QFile maps(u"/proc/self/maps"_s);
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/safedrive-clips.so");
+}
+
 // The frames are really drawn, stretched over the whole area.
 bool framesShown(trainer::ClipPlayer &player) {
     const QImage shown = player.grab().toImage();
@@ -84,6 +90,23 @@ class ClipPlayerTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Nothing of the media player is made or loaded before a clip is shown: not at start, not
+    // for questions without one. (First, so that no other case has loaded it yet.)
+    void playerIsMadeForTheFirstClipOnly() {
+        TrainerHarness h({}, {fixture::choice(1, 1), fixture::choice(2, 1)});
+        QVERIFY(!h.form().wmp->playerCreated());
+        h.click(u"imgNav(0)"_s);
+        h.click(u"imgNext"_s);
+        QCOMPARE(h.text(u"lblTitle"_s), u"2.Q2"_s);
+        QVERIFY(!h.form().wmp->playerCreated());
+        QVERIFY(!clipModuleLoaded());
+        if (!h.form().wmp->available())
+            return;
+        h.form().wmp->setUrl(h.folder() + u"/any.webm"_s);
+        QVERIFY(h.form().wmp->playerCreated());
+        QVERIFY(clipModuleLoaded());
+    }
+
     // Without GStreamer's base plugins no player may be created (it would crash).
     void playbackPluginProbe() {
         QTemporaryDir empty, base;
@@ -133,21 +156,6 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(h.form().wmp->playState(), trainer::ClipPlayer::Stopped);
         QVERIFY(!h.form().wmp->isVisible());
-    }
-
-    // Nothing of the media player is made before a clip is shown: not at start, not for
-    // questions without one.
-    void playerIsMadeForTheFirstClipOnly() {
-        TrainerHarness h({}, {fixture::choice(1, 1), fixture::choice(2, 1)});
-        QVERIFY(!h.form().wmp->playerCreated());
-        h.click(u"imgNav(0)"_s);
-        h.click(u"imgNext"_s);
-        QCOMPARE(h.text(u"lblTitle"_s), u"2.Q2"_s);
-        QVERIFY(!h.form().wmp->playerCreated());
-        if (!h.form().wmp->available())
-            return;
-        h.form().wmp->setUrl(h.folder() + u"/any.webm"_s);
-        QVERIFY(h.form().wmp->playerCreated());
     }
 
     void failedClipLeavesTheNextPlaying_data() {
