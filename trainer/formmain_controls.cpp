@@ -7,9 +7,9 @@
 #include "core/log.h"
 #include "core/twips.h"
 #include "forecolor.h"
-#include "frame/shippedsettings.h"
 #include "imagebutton.h"
 #include "picturebox.h"
+#include "shippedframe.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -62,7 +62,7 @@ ImageButton *imageButton(QWidget *parent, const QString &name, const QString &re
 void FormMain::createControls() {
     resize(twipsToPixels(14790), twipsToPixels(10005));
     // The skinned frame fills the window and holds every other control.
-    ruZuvoz1 = frame::wearShippedFrame(this, frame::ShippedWindow::FormMain);
+    ruZuvoz1 = wearShippedFrame(this, ShippedWindow::FormMain);
 
     createChapterPage(); // first, so that it lies behind the start page
     createStartPage();
