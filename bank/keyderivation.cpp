@@ -4,8 +4,8 @@
 
 #include <QCryptographicHash>
 #include <QHash>
+#include <QMessageAuthenticationCode>
 #include <QMutex>
-#include <QPasswordDigestor>
 #include <QSet>
 #include <QThreadPool>
 #include <QWaitCondition>
@@ -28,6 +28,29 @@ KeyCache &keyCache() {
 
 } // namespace
 
+QByteArray pbkdf2(QCryptographicHash::Algorithm hash, const QByteArray &password,
+                  const QByteArray &salt, int iterations, int keyBytes) {
+    QMessageAuthenticationCode mac(hash, password);
+    QByteArray key;
+    for (quint32 block = 1; key.size() < keyBytes; ++block) {
+        const char index[] = {char(block >> 24), char(block >> 16), char(block >> 8), char(block)};
+        mac.reset();
+        mac.addData(salt);
+        mac.addData(index, sizeof index);
+        QByteArray u = mac.result(), t = u;
+        for (int i = 1; i < iterations; ++i) {
+            mac.reset();
+            mac.addData(u);
+            u = mac.result();
+            for (qsizetype j = 0; j < t.size(); ++j)
+                t[j] = char(t[j] ^ u[j]);
+        }
+        key += t;
+    }
+    key.truncate(keyBytes);
+    return key;
+}
+
 QByteArray rawKeySpec(const QString &password, const QByteArray &salt) {
     const QByteArray passphrase = password.toUtf8();
     const QByteArray cacheKey = passphrase + '\0' + salt;
@@ -40,8 +63,8 @@ QByteArray rawKeySpec(const QString &password, const QByteArray &salt) {
     if (key.isEmpty()) {
         cache.underway.insert(cacheKey);
         lock.unlock();
-        key = QPasswordDigestor::deriveKeyPbkdf2(bankformat::kHash, passphrase, salt,
-                                                 bankformat::kKdfIterations, bankformat::kKeyBytes);
+        key = pbkdf2(bankformat::kHash, passphrase, salt, bankformat::kKdfIterations,
+                     bankformat::kKeyBytes);
         lock.relock();
         cache.keys.insert(cacheKey, key);
         cache.underway.remove(cacheKey);

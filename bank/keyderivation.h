@@ -1,9 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QString>
 
 namespace bank {
+
+// PBKDF2 (RFC 8018) with HMAC over hash: keyBytes bytes of key from password and salt.
+QByteArray pbkdf2(QCryptographicHash::Algorithm hash, const QByteArray &password,
+                  const QByteArray &salt, int iterations, int keyBytes);
 
 // The raw key spec "x'<64 hex key><32 hex salt>'" that opens a bank keyed with this passphrase
 // in the bank format (bankformat.h), for the file whose first bytes are salt. The derivation (tens

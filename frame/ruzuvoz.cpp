@@ -29,7 +29,11 @@ OleColor readColour(const PropertyStore &store, const QString &key, OleColor def
 }
 } // namespace
 
-ruZuvoz::ruZuvoz(QWidget *host)
+ruZuvoz::ruZuvoz(QWidget *host) : ruZuvoz(host, nullptr) {}
+
+ruZuvoz::ruZuvoz(QWidget *host, const PropertyStore &store) : ruZuvoz(host, &store) {}
+
+ruZuvoz::ruZuvoz(QWidget *host, const PropertyStore *store)
     : QWidget(host), m_Form(host), m_Services(std::make_unique<WindowServices>()),
       m_Subclass(std::make_unique<SubclassTable>(
           [this](bool bBefore, bool &bHandled, qintptr &lReturn, WindowHandle &hWnd, qint32 &uMsg,
@@ -41,6 +45,15 @@ ruZuvoz::ruZuvoz(QWidget *host)
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
     buildSystemMenu();
+    // A frame with stored settings draws once, when shown, rather than at every step of loading.
+    m_drawingDeferred = store != nullptr;
+    InitProperties();
+    if (store)
+        Load(*store);
+    host->installEventFilter(this);
+}
+
+void ruZuvoz::InitProperties() {
     guarded("UserControl_InitProperties", [&] {
         m_TitleBarHeight = 30;
         m_ThemeColor = tcBlue;
@@ -53,19 +66,18 @@ ruZuvoz::ruZuvoz(QWidget *host)
         m_CustomBackColor = TranslateOleColor(SystemButtonFace);
         m_ColorFrom = DefaultColorFrom;
         m_ColorTo = DefaultColorTo;
-        m_Caption = host->windowTitle();
+        m_Caption = m_Form->windowTitle();
         m_CloseButton = true;
         m_ChangeAllBackgrounds = false;
         m_Moveable = hostMoveable();
         SetThemeColor();
         m_bTallTitle = m_Style == stGripBar;
         m_BackColor = TranslateOleColor(SystemButtonFace);
-        m_TitleFont = host->font();
+        m_TitleFont = m_Form->font();
         m_TitleFont.setBold(true);
-        setGeometry(host->rect());
+        setGeometry(m_Form->rect());
         BorderStyleSetup();
     });
-    host->installEventFilter(this);
 }
 
 ruZuvoz::~ruZuvoz() {
@@ -139,7 +151,21 @@ bool ruZuvoz::hostHasIcon() const {
     return m_Form && !m_Form->windowIcon().isNull();
 }
 
+const QImage &ruZuvoz::image() {
+    drawFirstTime();
+    return m_Image;
+}
+
+void ruZuvoz::drawFirstTime() {
+    if (!m_drawingDeferred)
+        return;
+    m_drawingDeferred = false;
+    DrawTitleBarInitial();
+    DrawTitleBar();
+}
+
 void ruZuvoz::paintEvent(QPaintEvent *event) {
+    drawFirstTime();
     QPainter painter(this);
     painter.drawImage(event->rect(), m_Image, event->rect());
 }
@@ -159,10 +185,13 @@ bool ruZuvoz::eventFilter(QObject *watched, QEvent *event) {
             DrawTitleBar();
         } else if (event->type() == QEvent::WindowIconChange) {
             Refresh();
-        } else if (event->type() == QEvent::Show && m_layoutPending) {
+        } else if (event->type() == QEvent::Show) {
             // Contents created after loading are placed under the title when first shown.
-            m_layoutPending = false;
-            AdjustHostLayout(false);
+            if (m_layoutPending) {
+                m_layoutPending = false;
+                AdjustHostLayout(false);
+            }
+            drawFirstTime();
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -170,6 +199,8 @@ bool ruZuvoz::eventFilter(QObject *watched, QEvent *event) {
 
 // The image always has the control's size; a new one starts from the persistent picture.
 void ruZuvoz::ensureSurface() {
+    if (m_drawingDeferred)
+        return;
     const QSize wanted = size().expandedTo(QSize(1, 1));
     if (m_Image.size() == wanted)
         return;
@@ -178,6 +209,8 @@ void ruZuvoz::ensureSurface() {
 }
 
 void ruZuvoz::clearToPicture() {
+    if (m_drawingDeferred)
+        return;
     m_Image.fill(toQColor(TranslateOleColor(m_BackColor)));
     if (!m_Picture.isNull()) {
         const int rows = std::min(m_Picture.height(), m_Image.height());

@@ -6,15 +6,14 @@
 // A window wears it like this (the host is a frameless top-level QWidget or QDialog whose title,
 // icon, font and size are set first):
 //
-//     auto *ruZuvoz1 = new frame::ruZuvoz(this);   // objectName "ruZuvoz1", fills the host
-//     ruZuvoz1->Load(settings);                     // the window's stored frame::PropertyStore
+//     auto *ruZuvoz1 = new frame::ruZuvoz(this, settings);  // objectName "ruZuvoz1"
 //
-// or in one call, frame::wearFrame(this, settings) (frame/wearframe.h). The settings are the
-// window's own, kept with the window (a JSON resource read by PropertyStore::fromFile, say); the
-// frame knows nothing of the windows that wear it. The window's own controls are then created
-// with the frame as their parent at their design positions; when the host is first shown the
-// frame moves them so the highest sits 20 pixels below the title bar and grows the host by the
-// same amount (AdjustHostLayout).
+// where settings is the window's own stored frame::PropertyStore (a JSON resource read by
+// PropertyStore::fromFile, say), kept with the window: the frame knows nothing of the windows
+// that wear it. frame::wearFrame(this, settings) (frame/wearframe.h) does the same in a call.
+// The window's own controls are then created with the frame as their parent at their design
+// positions; when the host is first shown the frame moves them so the highest sits 20 pixels
+// below the title bar and grows the host by the same amount (AdjustHostLayout).
 //
 // A window written with a plain QWidget named "ruZuvoz1" as its container switches with two
 // lines (its target links safedrive_frame):
@@ -102,6 +101,9 @@ class ruZuvoz : public QWidget {
 public:
     // The creation sequence: first placement on a host, before any stored data.
     explicit ruZuvoz(QWidget *host);
+    // A frame sited with stored settings: they are read at once, and the frame first draws when
+    // its host is shown (or its image is asked for), after the host's contents are placed.
+    ruZuvoz(QWidget *host, const PropertyStore &store);
     ~ruZuvoz() override;
 
     // Loading from and saving to the host's stored settings.
@@ -177,7 +179,7 @@ public:
     bool isTrackingMouse() const { return m_bTrack; }
     qint16 HotBtn() const { return m_HotBtn; }
     qint16 ResizeMode() const { return m_ResizeMode; }
-    const QImage &image() const { return m_Image; }
+    const QImage &image(); // drawn first if the frame has not drawn yet
     const CaptionBtn &captionButton(int index) const { return m_Btn.at(index); }
     qint16 LastBtn() const { return m_LastBtn; }
     qint32 CaptionHeight() const { return m_CaptionHeight; }
@@ -227,6 +229,9 @@ private:
     void applyBackColorByStyle();
     void recolourHostControls(OleColor colour);
     void UserControl_Resize();
+    ruZuvoz(QWidget *host, const PropertyStore *store);
+    void InitProperties();
+    void drawFirstTime();
     void clearToPicture();
     void ensureSurface();
     void paintTitleBackground(int x, int width);
@@ -319,6 +324,8 @@ private:
     int m_MousePointer = mpDefault;
     QRect m_lastPainted;
     bool m_layoutPending = false;
+    // Nothing is drawn until the host is shown: settings and contents are placed first.
+    bool m_drawingDeferred = false;
 
     // System menu items 0 to 6 and those added; the index is the item's handle.
     QMenu *SysMnu = nullptr;

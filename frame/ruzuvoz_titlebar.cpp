@@ -58,6 +58,8 @@ void ruZuvoz::CaptionBtnSetup() {
 }
 
 void ruZuvoz::DrawTitleBarInitial() {
+    if (m_drawingDeferred)
+        return;
     guarded("DrawTitleBarInitial", [&] {
         ensureSurface();
         if (hostHasIcon()) {
@@ -148,6 +150,8 @@ void ruZuvoz::paintTitleBackground(int x, int w) {
 }
 
 void ruZuvoz::DrawTitleBar() {
+    if (m_drawingDeferred)
+        return;
     guarded("DrawTitleBar", [&] {
         ensureSurface();
         const double sw = width(), sh = height();
@@ -287,6 +291,8 @@ void ruZuvoz::PaintCaptionBtns(qint16 index) {
 }
 
 void ruZuvoz::DrawCaptionBtns(bool hot, OleColor colour, qint16 index) {
+    if (m_drawingDeferred)
+        return;
     guarded("DrawCaptionBtns", [&] {
         const size_t boxIndex = size_t(index == -1 ? m_LastBtn : index);
         const auto [left, top, w, h, state, tip, visible] = m_Btn.at(boxIndex);

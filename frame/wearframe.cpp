@@ -3,9 +3,7 @@
 namespace frame {
 
 ruZuvoz *wearFrame(QWidget *host, const PropertyStore &settings) {
-    auto *frame = new ruZuvoz(host);
-    frame->Load(settings);
-    return frame;
+    return new ruZuvoz(host, settings);
 }
 
 } // namespace frame

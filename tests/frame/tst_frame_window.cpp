@@ -82,6 +82,8 @@ private slots:
     void frameFollowsTheHost();
     void withoutTrackingNothingIsRouted();
     void contentsSitUnderTheTitle();
+    void storedSettingsDrawTheSameWhenShown_data();
+    void storedSettingsDrawTheSameWhenShown();
     void gripBarStyleMovesContents();
     void topOffset_data();
     void topOffset();
@@ -479,6 +481,32 @@ void TestFrameWindow::contentsSitUnderTheTitle() {
     w.host->hide();
     QVERIFY(w.show());
     QCOMPARE(w.label->y(), w.ch() + 20);
+}
+
+void TestFrameWindow::storedSettingsDrawTheSameWhenShown_data() {
+    QTest::addColumn<QVariantMap>("settings");
+    QTest::newRow("cylinder") << QVariantMap{{u"style"_s, 0}, {u"themecolor"_s, 3}};
+    QTest::newRow("grip bar") << QVariantMap{{u"style"_s, 1}, {u"themecolor"_s, 1}};
+    QTest::newRow("solid, no max") << QVariantMap{{u"style"_s, 2}, {u"maxbutton"_s, false}};
+    QTest::newRow("linear, own back") << QVariantMap{
+        {u"style"_s, 3}, {u"backcolorstyle"_s, 2}, {u"custombackcolor"_s, 0x00C0FFC0}};
+}
+
+// A frame sited with its settings draws once, when its host is shown and its contents have been
+// placed: the window it shows is the one a frame placed and then loaded shows.
+void TestFrameWindow::storedSettingsDrawTheSameWhenShown() {
+    QFETCH(QVariantMap, settings);
+    FramedWindow loaded(settings), stored(settings, {400, 300}, true, true);
+    for (FramedWindow *w : {&loaded, &stored}) {
+        auto *lower = new QLabel(u"Lower"_s, w->frame);
+        lower->setGeometry(20, 80, 100, 20);
+    }
+    QVERIFY(loaded.show());
+    QVERIFY(stored.show());
+    QCOMPARE(stored.host->size(), loaded.host->size());
+    QCOMPARE(stored.frame->image().size(), stored.host->size());
+    QCOMPARE(stored.frame->image(), loaded.frame->image());
+    QCOMPARE(stored.frame->grab().toImage(), loaded.frame->grab().toImage());
 }
 
 void TestFrameWindow::gripBarStyleMovesContents() {

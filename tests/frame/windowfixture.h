@@ -29,16 +29,23 @@ struct FramedWindow {
     frame::ruZuvoz *frame = nullptr;
     QLabel *label = nullptr;
 
+    // storedAtCreation: the frame is sited with its settings (and draws when shown) instead of
+    // being placed and then loaded.
     explicit FramedWindow(const QVariantMap &settings = {}, QSize size = {400, 300},
-                          bool frameless = true) {
+                          bool frameless = true, bool storedAtCreation = false) {
         using namespace Qt::Literals::StringLiterals;
         host = std::make_unique<QWidget>();
         if (frameless)
             host->setWindowFlag(Qt::FramelessWindowHint);
         host->setWindowTitle(u"Host"_s);
         host->setGeometry(QRect(QPoint(100, 100), size));
-        frame = new frame::ruZuvoz(host.get());
-        frame->Load(frame::PropertyStore::fromVariantMap(settings));
+        const auto store = frame::PropertyStore::fromVariantMap(settings);
+        if (storedAtCreation) {
+            frame = new frame::ruZuvoz(host.get(), store);
+        } else {
+            frame = new frame::ruZuvoz(host.get());
+            frame->Load(store);
+        }
         label = new QLabel(u"Label"_s, frame);
         label->setGeometry(20, 10, 100, 20);
     }
