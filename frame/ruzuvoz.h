@@ -6,23 +6,22 @@
 // A window wears it like this (the host is a frameless top-level QWidget or QDialog whose title,
 // icon, font and size are set first):
 //
-//     auto *ruZuvoz1 = new frame::ruZuvoz(this);   // objectName "ruZuvoz1", fills the host
-//     ruZuvoz1->Load(frame::shippedSettings(frame::ShippedWindow::FormMain));
+//     auto *ruZuvoz1 = new frame::ruZuvoz(this, settings);  // objectName "ruZuvoz1"
 //
-// or in one call, frame::wearShippedFrame(this, frame::ShippedWindow::FormMain). The window's own
-// controls are then created with the frame as their parent at their design positions; when the
-// host is first shown the frame moves them so the highest sits 20 pixels below the title bar
-// and grows the host by the same amount (AdjustHostLayout).
+// where settings is the window's own stored frame::PropertyStore (a JSON resource read by
+// PropertyStore::fromFile, say), kept with the window: the frame knows nothing of the windows
+// that wear it. frame::wearFrame(this, settings) (frame/wearframe.h) does the same in a call.
+// The window's own controls are then created with the frame as their parent at their design
+// positions; when the host is first shown the frame moves them so the highest sits 20 pixels
+// below the title bar and grows the host by the same amount (AdjustHostLayout).
 //
 // A window written with a plain QWidget named "ruZuvoz1" as its container switches with two
 // lines (its target links safedrive_frame):
 //
-//     #include "frame/shippedsettings.h"
-//     ruZuvoz1 = frame::wearShippedFrame(this, frame::ShippedWindow::FormMain);  // was: new
-//     QWidget
+//     #include "frame/wearframe.h"
+//     ruZuvoz1 = frame::wearFrame(this, settings);  // was: new QWidget
 //
-// (DlgMsg passes frame::ShippedWindow::DlgMsg.) The member may stay a QWidget pointer; nothing
-// else of the window changes.
+// The member may stay a QWidget pointer; nothing else of the window changes.
 //
 // The host's dynamic properties "Moveable" (false: the title does not drag the window) and
 // "Tag" (a non-empty text replaces the caption at the next repaint) are read as the window's own

@@ -54,8 +54,11 @@ void ruZuvoz::mouseDoubleClickEvent(QMouseEvent *) {
     UserControl_DblClick();
 }
 
+// The frame only watches the keys: they go on to its host, whose own keys work while the frame
+// has the focus (a click on any of the host's controls that takes no focus gives it to the frame).
 void ruZuvoz::keyPressEvent(QKeyEvent *event) {
     UserControl_KeyDown(event->key(), shiftNumber(event->modifiers()));
+    event->ignore();
 }
 
 bool ruZuvoz::overCaptionButtonArea(float X) const {

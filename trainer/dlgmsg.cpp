@@ -1,10 +1,9 @@
 #include "dlgmsg.h"
 
-#include "frame/shippedsettings.h"
-
 #include "core/color.h"
 #include "core/twips.h"
 #include "fonts.h"
+#include "shippedframe.h"
 
 #include <QFont>
 #include <QLabel>
@@ -55,7 +54,7 @@ DlgMsg::DlgMsg(const QString &title) : QDialog(nullptr) {
 void DlgMsg::createFrame() {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     resize(twipsRect(0, 0, 5400, 2895).size());
-    ruZuvoz1 = frame::wearShippedFrame(this, frame::ShippedWindow::DlgMsg);
+    ruZuvoz1 = wearShippedFrame(this, ShippedWindow::DlgMsg);
 }
 
 void DlgMsg::createControls() {

@@ -7,10 +7,10 @@
 #include "core/log.h"
 #include "core/twips.h"
 #include "forecolor.h"
-#include "frame/shippedsettings.h"
 #include "imagebutton.h"
 #include "picturebox.h"
 #include "picturepreload.h"
+#include "shippedframe.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,8 +54,9 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text) {
     return l;
 }
 
-ImageButton *imageButton(QWidget *parent, const QString &name, const QString &resource) {
-    return named(new ImageButton(resource, parent), name);
+ImageButton *imageButton(QWidget *parent, const QString &name, const QString &resource,
+                         const QString &caption) {
+    return named(new ImageButton(resource, caption, parent), name);
 }
 
 } // namespace
@@ -63,7 +64,7 @@ ImageButton *imageButton(QWidget *parent, const QString &name, const QString &re
 void FormMain::createControls() {
     resize(twipsToPixels(14790), twipsToPixels(10005));
     // The skinned frame fills the window and holds every other control.
-    ruZuvoz1 = frame::wearShippedFrame(this, frame::ShippedWindow::FormMain);
+    ruZuvoz1 = wearShippedFrame(this, ShippedWindow::FormMain);
 
     createChapterPage(); // first, so that it lies behind the start page
     createStartPage();
@@ -79,9 +80,12 @@ void FormMain::createStartPage() {
     imgBack->setPixmap(takePreloadedPixmap(m_edition.startPicture));
     place(imgBack, 0, 75, 14685, 9375);
 
+    // Click areas over the mode buttons drawn in the start picture, named as drawn there.
     const double navLefts[] = {190, 3090, 5970, 8860, 11750};
+    const QString navCaptions[] = {u"顺序练习"_s, u"章节练习"_s, u"动画练习"_s, u"多选练习"_s,
+                                   u"模拟考试"_s};
     for (int i = 0; i < 5; ++i) {
-        imgNav[i] = imageButton(Frame1, indexed(u"imgNav"_s, i), QString());
+        imgNav[i] = imageButton(Frame1, indexed(u"imgNav"_s, i), QString(), navCaptions[i]);
         place(imgNav[i], navLefts[i], 950, 2730, 555);
     }
 
@@ -110,7 +114,7 @@ void FormMain::createQuestionPage() {
     setForeColor(lblTime, kRed);
     lblTime->setFont(QFont(u"Tahoma"_s, 12, QFont::Bold));
     lblTime->hide();
-    imgCommit = imageButton(FR01, u"imgCommit"_s, u":/assets/buttons/commit.png"_s);
+    imgCommit = imageButton(FR01, u"imgCommit"_s, u":/assets/buttons/commit.png"_s, u"交卷"_s);
     place(imgCommit, 12500, 220, 1320, 480);
     imgCommit->hide();
 
@@ -134,14 +138,14 @@ void FormMain::createQuestionPage() {
     place(wmp, 6480, 1900, 7425, 3255);
     wmp->hide();
 
-    const char *letters[] = {"a", "b", "c", "d"};
     for (int i = 0; i < 4; ++i) {
+        const QString letter(QChar(u'A' + i));
         imgAnswer[i] =
             imageButton(FR01, indexed(u"imgAnswer"_s, i),
-                        u":/assets/buttons/answer_"_s + QLatin1String(letters[i]) + u".png"_s);
+                        u":/assets/buttons/answer_"_s + letter.toLower() + u".png"_s, letter);
         place(imgAnswer[i], 240 + i * 1080, 5150, 960, 480);
     }
-    imgDone = imageButton(FR01, u"imgDone"_s, u":/assets/buttons/done.png"_s);
+    imgDone = imageButton(FR01, u"imgDone"_s, u":/assets/buttons/done.png"_s, u"确定"_s);
     place(imgDone, 4560, 5150, 1320, 480);
     imgDone->hide();
 
@@ -172,9 +176,9 @@ void FormMain::createQuestionPage() {
     place(cboJump, 300, 5900, 1100, 360);
     lbl[3] = label(FR01, u"lbl(3)"_s, u"跳转到下一题"_s);
     place(lbl[3], 1500, 5930, 1800, 300);
-    imgPre = imageButton(FR01, u"imgPre"_s, u":/assets/buttons/previous.png"_s);
+    imgPre = imageButton(FR01, u"imgPre"_s, u":/assets/buttons/previous.png"_s, u"上一题"_s);
     place(imgPre, 9600, 5800, 1320, 480);
-    imgNext = imageButton(FR01, u"imgNext"_s, u":/assets/buttons/next.png"_s);
+    imgNext = imageButton(FR01, u"imgNext"_s, u":/assets/buttons/next.png"_s, u"下一题"_s);
     place(imgNext, 11200, 5800, 1320, 480);
 }
 
@@ -212,7 +216,7 @@ void FormMain::createChapterPage() {
     auto *box = named(new QCheckBox(u"章节"_s, Fr1), u"chkChapter(0)"_s);
     place(box, 510, 600, 8235, 405);
     chkChapter.append(box);
-    imgSelect = imageButton(Fr1, u"imgSelect"_s, u":/assets/buttons/select.png"_s);
+    imgSelect = imageButton(Fr1, u"imgSelect"_s, u":/assets/buttons/select.png"_s, u"开始练习"_s);
     place(imgSelect, 9000, 2000, 1800, 540);
 }
 

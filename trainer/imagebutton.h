@@ -1,22 +1,29 @@
 #pragma once
 
-#include <QLabel>
+#include <QAbstractButton>
+#include <QPixmap>
 
 namespace trainer {
 
-// A picture that acts as a button: it shows its image (or nothing, as a transparent click
-// area over a background) and reports a left click released over it.
-class ImageButton : public QLabel {
+// A picture that acts as a button: it shows its image where a label would show it (or nothing,
+// as a transparent click area over a background) and clicks like any button, on a left click
+// released over it or on Space while it has the focus. Only Tab gives it the focus, so a click
+// leaves the keys where they were. Its caption, the text its picture shows, is what screen
+// readers say.
+class ImageButton : public QAbstractButton {
     Q_OBJECT
 
 public:
-    explicit ImageButton(const QString &resource = QString(), QWidget *parent = nullptr);
+    ImageButton(const QString &resource, const QString &caption, QWidget *parent = nullptr);
 
-signals:
-    void clicked();
+    const QPixmap &pixmap() const { return m_pixmap; }
 
 protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QPixmap m_pixmap;
 };
 
 } // namespace trainer

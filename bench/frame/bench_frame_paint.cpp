@@ -2,7 +2,7 @@
 // title bar of the 986-pixel main window, one hover change, and a full repaint of a maximised
 // 1920 x 1080 frame read back from the window. Prints the median of many runs.
 #include "frame/ruzuvoz.h"
-#include "frame/shippedsettings.h"
+#include "trainer/shippedframe.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -36,7 +36,7 @@ struct Host {
         window.setWindowTitle(QStringLiteral("科目四 安全文明驾驶常识模拟考试"));
         window.resize(size);
         frame = new ruZuvoz(&window);
-        frame->Load(shippedSettings(ShippedWindow::FormMain));
+        frame->Load(trainer::shippedSettings(trainer::ShippedWindow::FormMain));
         frame->setGeometry(window.rect());
         window.show();
         while (!window.windowHandle() || !window.windowHandle()->isExposed())

@@ -1,7 +1,7 @@
 // A test-only tool: pictures of the frame in its four styles and in the shipped settings of the
 // program's two windows, for looking at (framescreens <folder>).
 #include "frame/ruzuvoz.h"
-#include "frame/shippedsettings.h"
+#include "trainer/shippedframe.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,12 +61,12 @@ int main(int argc, char **argv) {
                   theme % 2 == 0);
     }
     shoot(folder, u"formmain"_s, u"科目四 安全文明驾驶常识模拟考试"_s, {986, 667},
-          shippedSettings(ShippedWindow::FormMain), true);
+          trainer::shippedSettings(trainer::ShippedWindow::FormMain), true);
     for (int style = 0; style < 4; ++style)
         shoot(folder, u"hot-%1"_s.arg(styles.at(style)), u"悬停"_s, {300, 120},
               PropertyStore::fromVariantMap({{u"style"_s, style}, {u"themecolor"_s, 0}}), false,
               style % 3);
-    shoot(folder, u"dlgmsg"_s, u"考试结果"_s, {360, 193}, shippedSettings(ShippedWindow::DlgMsg),
-          false);
+    shoot(folder, u"dlgmsg"_s, u"考试结果"_s, {360, 193},
+          trainer::shippedSettings(trainer::ShippedWindow::DlgMsg), false);
     return 0;
 }

@@ -1,6 +1,6 @@
 // The frame's properties, their persistence and the colour themes.
 #include "frame/ruzuvoz.h"
-#include "frame/shippedsettings.h"
+#include "frame/wearframe.h"
 #include "framehelpers.h"
 
 #include <QAction>
@@ -53,8 +53,8 @@ private slots:
     void keysMatchWithoutRegardToCase();
     void savingWritesOnlyWhatDiffersInOrder();
     void closeButtonFalseSurvivesSaveAndLoad();
-    void shippedSettings_data();
-    void shippedSettings();
+    void wearingLoadsTheWindowsSettings_data();
+    void wearingLoadsTheWindowsSettings();
     void fixedThemes_data();
     void fixedThemes();
     void outOfRangeThemeKeepsColours_data();
@@ -174,25 +174,32 @@ void TestFrameProperties::closeButtonFalseSurvivesSaveAndLoad() {
     QVERIFY(!items.at(4)->isEnabled());
 }
 
-void TestFrameProperties::shippedSettings_data() {
-    QTest::addColumn<ShippedWindow>("window");
+void TestFrameProperties::wearingLoadsTheWindowsSettings_data() {
+    QTest::addColumn<QVariantMap>("settings");
     QTest::addColumn<int>("theme");
     QTest::addColumn<int>("style");
     QTest::addColumn<OleColor>("dark");
-    QTest::newRow("FormMain") << ShippedWindow::FormMain << 3 << 3 << OleColor(0x00486B62);
-    QTest::newRow("DlgMsg") << ShippedWindow::DlgMsg << 6 << 0 << BlueDark;
+    // A custom back colour is kept but not shown while the back colour follows the system.
+    const QVariantMap khakiLinear{{u"themecolor"_s, 3},
+                                  {u"closebutton"_s, true},
+                                  {u"custombackcolor"_s, 14215660},
+                                  {u"style"_s, 3}};
+    const QVariantMap systemCylinder{{u"closebutton"_s, true}, {u"custombackcolor"_s, 14215660}};
+    QTest::newRow("khaki linear") << khakiLinear << 3 << 3 << OleColor(0x00486B62);
+    QTest::newRow("system cylinder") << systemCylinder << 6 << 0 << BlueDark;
 }
 
-void TestFrameProperties::shippedSettings() {
-    QFETCH(ShippedWindow, window);
+void TestFrameProperties::wearingLoadsTheWindowsSettings() {
+    QFETCH(QVariantMap, settings);
     QFETCH(int, theme);
     QFETCH(int, style);
     QFETCH(OleColor, dark);
-    QVERIFY(frame::shippedSettings(window).contains(u"_extentx"_s));
     QWidget host;
     host.resize(360, 193);
-    ruZuvoz *worn = wearShippedFrame(&host, window);
+    ruZuvoz *worn = wearFrame(&host, PropertyStore::fromVariantMap(settings));
     QCOMPARE(worn->parentWidget(), &host);
+    QCOMPARE(worn->objectName(), u"ruZuvoz1"_s);
+    QCOMPARE(worn->geometry(), host.rect());
     QCOMPARE(worn->ThemeColor(), theme);
     QCOMPARE(worn->Style(), style);
     QCOMPARE(worn->ColorDark(), dark);

@@ -2,6 +2,7 @@
 #include "windowfixture.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
@@ -31,6 +32,19 @@ void sendLeave(QWidget *widget) {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(widget, &leave);
 }
+
+// The keys that reach a widget, its own or passed on by a child.
+class KeyRecorder : public QObject {
+public:
+    QList<int> keys;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::KeyPress)
+            keys.append(static_cast<QKeyEvent *>(event)->key());
+        return false;
+    }
+};
 } // namespace
 
 class TestFrameWindow : public QObject {
@@ -61,6 +75,7 @@ private slots:
     void doubleClickTogglesOnlyWithMaximiseButton();
     void altF4ClosesOnlyWithCloseButton_data();
     void altF4ClosesOnlyWithCloseButton();
+    void keysGoOnToTheHost();
     void closeButtonRaisesThenCloses();
     void minimiseButton();
     void unmovableHostStillHasButtons();
@@ -381,6 +396,19 @@ void TestFrameWindow::altF4ClosesOnlyWithCloseButton() {
         QTest::keyClick(w.label, Qt::Key_F4, modifiers);
         QVERIFY(!w.host->isVisible());
     }
+}
+
+void TestFrameWindow::keysGoOnToTheHost() {
+    FramedWindow w;
+    QVERIFY(w.show());
+    KeyRecorder host;
+    w.host->installEventFilter(&host);
+    const QList<int> keys{Qt::Key_A, Qt::Key_1, Qt::Key_Right, Qt::Key_Space, Qt::Key_F4};
+    for (int key : keys)
+        QTest::keyClick(w.frame, Qt::Key(key));
+    QTest::keyClick(w.label, Qt::Key_Return);
+    QCOMPARE(host.keys, keys + QList<int>{Qt::Key_Return});
+    QVERIFY(w.host->isVisible());
 }
 
 void TestFrameWindow::closeButtonRaisesThenCloses() {

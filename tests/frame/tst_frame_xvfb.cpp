@@ -1,7 +1,6 @@
 // The frame on a real X server without a window manager (run under xvfb-run): the title drag,
 // a grip and maximising move and size the real window; read back from the screen itself.
 // With FRAME_SHOTS set to a folder, pictures of the restored and maximised window are saved.
-#include "frame/shippedsettings.h"
 #include "windowfixture.h"
 
 #include <QDir>
@@ -44,7 +43,8 @@ void TestFrameXvfb::dragResizeMaximiseRestore() {
     host.setWindowTitle(u"科目四 安全文明驾驶常识模拟考试"_s);
     host.setGeometry(100, 80, 986, 667);
     auto *ruZuvoz1 = new ruZuvoz(&host);
-    ruZuvoz1->Load(shippedSettings(ShippedWindow::FormMain));
+    // The main window's khaki, linear frame.
+    ruZuvoz1->Load(PropertyStore::fromVariantMap({{u"themecolor"_s, 3}, {u"style"_s, 3}}));
     auto *question = new QLabel(u"第1题：在这种情况下，驾驶人应当怎样做？"_s, ruZuvoz1);
     question->move(20, 20);
     host.show();

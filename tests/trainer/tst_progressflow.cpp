@@ -5,6 +5,7 @@
 #include "progress/progressstore.h"
 #include "trainer/progressrecorder.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QTableWidget>
@@ -36,6 +37,7 @@ private slots:
     void examsAppearInTheHistory();
     void studyKeys();
     void spaceConfirmsAndCtrlEnterHandsIn();
+    void keysFollowTheFocus();
     void goToBoxKeepsItsKeys();
     void badImportChangesNothing();
 };
@@ -155,6 +157,56 @@ void TestProgressFlow::spaceConfirmsAndCtrlEnterHandsIn() {
     QTest::keyClick(&form, Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(h.notices.texts(), QStringList{u"你确定要交卷吗?"_s});
     QCOMPARE(form.session().mode(), trainer::Session::Mode::Review);
+}
+
+// The keys as the platform delivers them: to whatever has the focus, from which they travel up
+// to the window unless that control uses them.
+void TestProgressFlow::keysFollowTheFocus() {
+    QList<fixture::Question> questions = twelveQuestions();
+    questions[2].type = u"2"_s; // question 3 is a multi-answer, right answer AC
+    questions[2].ans = u"13"_s;
+    TrainerHarness h({{1, u"第一章"_s}}, questions);
+    waitForBank(h);
+    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    const auto title = [&h] { return h.text(u"lblTitle"_s).section(u'.', 0, 0); };
+    h.click(u"imgNav(0)"_s); // a click on a button leaves the focus with the frame
+    QVERIFY(QApplication::focusWidget());
+    press(Qt::Key_B);
+    QCOMPARE(h.text(u"lblMyAnswer"_s), u"B"_s);
+    press(Qt::Key_Right);
+    QCOMPARE(title(), u"2"_s);
+
+    // Tab walks the shown controls up to the answer button A, which is named by its letter.
+    QWidget *answerA = h.get(u"imgAnswer(0)"_s);
+    for (int tabs = 0; tabs < 12 && QApplication::focusWidget() != answerA; ++tabs) {
+        press(Qt::Key_Tab);
+        QVERIFY2(QApplication::focusWidget()->isVisible(),
+                 qPrintable(QApplication::focusWidget()->objectName()));
+    }
+    QCOMPARE(QApplication::focusWidget(), answerA);
+    QCOMPARE(QAccessible::queryAccessibleInterface(answerA)->text(QAccessible::Name), u"A"_s);
+    // The arrows still step through the questions; the focus stays on the button.
+    press(Qt::Key_Left);
+    QCOMPARE(title(), u"1"_s);
+    press(Qt::Key_Right);
+    QCOMPARE(title(), u"2"_s);
+    QCOMPARE(QApplication::focusWidget(), answerA);
+
+    // Space answers A as a click does: right, so on to the multi-answer question 3.
+    press(Qt::Key_Space);
+    QCOMPARE(title(), u"3"_s);
+    press(Qt::Key_Space);
+    press(Qt::Key_C);
+    QCOMPARE(h.text(u"lblMyAnswer"_s), u"AC"_s);
+    press(Qt::Key_Return); // the window's confirm key, whatever has the focus
+    QCOMPARE(title(), u"4"_s);
+
+    // A press on B released beside it answers nothing.
+    QWidget *answerB = h.get(u"imgAnswer(1)"_s);
+    QTest::mousePress(answerB, Qt::LeftButton);
+    QTest::mouseRelease(answerB, Qt::LeftButton, {}, QPoint(answerB->width() + 3, 5));
+    QCOMPARE(h.text(u"lblMyAnswer"_s), QString());
+    QCOMPARE(title(), u"4"_s);
 }
 
 void TestProgressFlow::goToBoxKeepsItsKeys() {

@@ -2,8 +2,11 @@
 #include "trainerharness.h"
 
 #include "frame/ruzuvoz.h"
+#include "trainer/imagebutton.h"
 #include "trainer/picturebox.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -34,6 +37,8 @@ private slots:
         QVERIFY(order.indexOf(h.get(u"Fr1"_s)) < order.indexOf(h.get(u"Frame1"_s)));
         QCOMPARE(container->geometry(), h.form().rect());
         QVERIFY(h.form().windowFlags().testFlag(Qt::FramelessWindowHint));
+        // The window's first focus goes to no picture button, which would take Space for itself.
+        QVERIFY(!qobject_cast<trainer::ImageButton *>(QApplication::focusWidget()));
         // Start-up does not open the bank.
         QCOMPARE(h.form().session().mode(), trainer::Session::Mode::None);
         QVERIFY(!h.form().session().hasQuestion());
@@ -88,6 +93,33 @@ private slots:
         QVERIFY(!h.get(u"lblTitle"_s)->testAttribute(Qt::WA_SetCursor));
     }
 
+    // Screen readers name each picture button by the caption it shows; the mode buttons by the
+    // captions drawn in the start picture under them.
+    void buttonNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        const QString modes[] = {u"顺序练习"_s, u"章节练习"_s, u"动画练习"_s, u"多选练习"_s,
+                                 u"模拟考试"_s};
+        for (int i = 0; i < 5; ++i)
+            QTest::newRow(qPrintable(u"imgNav(%1)"_s.arg(i))) << u"imgNav(%1)"_s.arg(i) << modes[i];
+        for (int i = 0; i < 4; ++i)
+            QTest::newRow(qPrintable(u"imgAnswer(%1)"_s.arg(i)))
+                << u"imgAnswer(%1)"_s.arg(i) << QString(QChar(u'A' + i));
+        QTest::newRow("imgDone") << u"imgDone"_s << u"确定"_s;
+        QTest::newRow("imgPre") << u"imgPre"_s << u"上一题"_s;
+        QTest::newRow("imgNext") << u"imgNext"_s << u"下一题"_s;
+        QTest::newRow("imgCommit") << u"imgCommit"_s << u"交卷"_s;
+        QTest::newRow("imgSelect") << u"imgSelect"_s << u"开始练习"_s;
+    }
+    void buttonNames() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        TrainerHarness h;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(h.get(name));
+        QCOMPARE(accessible->role(), QAccessible::Button);
+        QCOMPARE(accessible->text(QAccessible::Name), caption);
+    }
+
     // The shared pictures compiled into the trainer library reach its controls.
     void buttonPictures() {
         if (!QFileInfo::exists(QStringLiteral(SAFEDRIVE_ASSETS_QRC)))
@@ -95,7 +127,8 @@ private slots:
         TrainerHarness h;
         for (const char *name : {"imgAnswer(0)", "imgAnswer(3)", "imgPre", "imgNext", "imgDone",
                                  "imgCommit", "imgSelect"})
-            QVERIFY2(!h.get<QLabel>(QString::fromLatin1(name))->pixmap().isNull(), name);
+            QVERIFY2(!h.get<trainer::ImageButton>(QString::fromLatin1(name))->pixmap().isNull(),
+                     name);
         QCOMPARE(h.get<QLabel>(u"imgOK"_s)->pixmap().size(), QSize(18, 18));
         QVERIFY(!h.get<QLabel>(u"imgErr"_s)->pixmap().isNull());
         QCOMPARE(h.get(u"imgNext"_s)->cursor().shape(), Qt::BitmapCursor);
