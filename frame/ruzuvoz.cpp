@@ -212,12 +212,11 @@ void ruZuvoz::clearToPicture() {
     if (m_drawingDeferred)
         return;
     m_Image.fill(toQColor(TranslateOleColor(m_BackColor)));
-    if (!m_Picture.isNull()) {
-        const int rows = std::min(m_Picture.height(), m_Image.height());
-        const int bytes = std::min(m_Picture.width(), m_Image.width()) * int(sizeof(QRgb));
-        for (int y = 0; y < rows; ++y)
-            std::memcpy(m_Image.scanLine(y), m_Picture.constScanLine(y), size_t(bytes));
-    }
+    // Below its title rows the picture is the back colour, which changes only with a new picture.
+    const int rows = std::min(m_Picture.height(), m_Image.height());
+    const int bytes = std::min(m_Picture.width(), m_Image.width()) * int(sizeof(QRgb));
+    for (int y = 0; y < rows; ++y)
+        std::memcpy(m_Image.scanLine(y), m_Picture.constScanLine(y), size_t(bytes));
     m_Canvas.takeDirtyRect();
     m_lastPainted = m_Image.rect();
     update();

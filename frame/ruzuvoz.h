@@ -234,6 +234,7 @@ private:
     void drawFirstTime();
     void clearToPicture();
     void ensureSurface();
+    void keepPicture();
     void paintTitleBackground(int x, int width);
     void drawGlyph(int index, int left, int top, OleColor colour);
     void markChanged(const char *name);
@@ -316,7 +317,7 @@ private:
 
     // The drawing surface, its persistent picture, colours and font.
     QImage m_Image;
-    QImage m_Picture;
+    QImage m_Picture; // the title rows of the persistent picture
     FrameCanvas m_Canvas{&m_Image};
     OleColor m_BackColor = SystemButtonFace;
     OleColor m_ForeColor = 0;

@@ -118,9 +118,16 @@ void ruZuvoz::DrawTitleBarInitial() {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
             m_Icon.paint(&painter, target);
         }
-        m_Picture = m_Image.copy();
+        keepPicture();
         flushPaint();
     });
+}
+
+// The persistent picture is what was just painted: the title's rows over the back colour. Only
+// those rows are kept; clearToPicture puts them back over the back colour.
+void ruZuvoz::keepPicture() {
+    m_Picture =
+        m_Image.copy(0, 0, m_Image.width(), std::min(m_CaptionHeight + 4, m_Image.height()));
 }
 
 void ruZuvoz::paintTitleBackground(int x, int w) {
