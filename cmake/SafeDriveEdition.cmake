@@ -63,7 +63,7 @@ function(safedrive_add_edition name)
   endif()
   set(program_dir ${CMAKE_INSTALL_LIBDIR}/${exe})
   install(TARGETS ${exe} RUNTIME DESTINATION ${program_dir} COMPONENT ${name})
-  install(TARGETS safedrive-clips LIBRARY DESTINATION ${program_dir} COMPONENT ${name})
+  install(TARGETS safedrive-clips safedrive-charts LIBRARY DESTINATION ${program_dir} COMPONENT ${name})
   if(EXISTS ${src}/bank.json)
     install(FILES ${out}/${ARG_BANK} DESTINATION ${CMAKE_INSTALL_DATADIR}/${exe} COMPONENT ${name})
     safedrive_install_link(${program_dir}/${ARG_BANK} ${CMAKE_INSTALL_DATADIR}/${exe}/${ARG_BANK}

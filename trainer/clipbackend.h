@@ -38,8 +38,4 @@ public:
 using CreateClipBackend = ClipBackend *(*)(ClipBackend::Reports reports);
 inline constexpr char kCreateClipBackend[] = "safedrive_createClipBackend";
 
-// Loads the module and makes a backend; null (with the reason logged) when the module cannot be
-// found or loaded.
-std::unique_ptr<ClipBackend> loadClipBackend(ClipBackend::Reports reports);
-
 } // namespace trainer

@@ -1,6 +1,7 @@
 #include "clipplayer.h"
 
 #include "mediabackend.h"
+#include "moduleloader.h"
 
 #include <QPainter>
 
@@ -45,7 +46,9 @@ ClipBackend *ClipPlayer::backend() {
             },
             Qt::QueuedConnection);
     };
-    m_backend = loadClipBackend(std::move(reports));
+    if (const auto create =
+            reinterpret_cast<CreateClipBackend>(moduleEntry("safedrive-clips", kCreateClipBackend)))
+        m_backend.reset(create(std::move(reports)));
     tellTarget();
     return m_backend.get();
 }

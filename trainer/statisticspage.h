@@ -3,17 +3,13 @@
 #pragma once
 
 #include "progress/records.h"
+#include "progresscharts.h"
 
 #include <QWidget>
 
-class QBarSet;
-class QBarCategoryAxis;
-class QChart;
-class QChartView;
+#include <memory>
+
 class QLabel;
-class QLineSeries;
-class QPushButton;
-class QValueAxis;
 
 namespace trainer {
 
@@ -22,15 +18,17 @@ class StatisticsPage : public QWidget {
 
 public:
     explicit StatisticsPage(QWidget *parent = nullptr);
+    ~StatisticsPage() override;
 
     // Redraws the page from the bank's chapters and the exams, newest first.
     void showStatistics(const QList<progress::ChapterStats> &chapters,
                         const QList<progress::ExamRecord> &newestFirst);
 
-    // Both charts side by side as one PNG; false when it cannot be written.
+    // Both charts side by side as one PNG; false when it cannot be written (or there are no
+    // charts: their module could not be loaded).
     bool saveCharts(const QString &path) const;
 
-    QWidget *charts() const { return m_charts; }
+    QWidget *charts() const { return m_charts ? m_charts->widget() : nullptr; }
 
 signals:
     // The learner's requests; the window asks where to save or read, and confirms a reset.
@@ -40,15 +38,7 @@ signals:
     void resetRequested();
 
 private:
-    QWidget *m_charts = nullptr;
-    QChart *m_chapterChart = nullptr;
-    QBarSet *m_practised = nullptr;
-    QBarSet *m_rightRate = nullptr;
-    QBarCategoryAxis *m_chapterAxis = nullptr;
-    QChart *m_examChart = nullptr;
-    QLineSeries *m_scores = nullptr;
-    QLineSeries *m_passLine = nullptr;
-    QValueAxis *m_examAxis = nullptr;
+    std::unique_ptr<ProgressCharts> m_charts;
     QLabel *m_readiness = nullptr;
 };
 
