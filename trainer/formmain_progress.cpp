@@ -28,6 +28,9 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
+
+#include <functional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -48,6 +51,39 @@ const ProgressView kViews[] = {{FormMain::View::Book, u"错题本"_s},
 
 void place(QWidget *widget, double left, double top, double width, double height) {
     widget->setGeometry(core::twipsRect(left, top, width, height));
+}
+
+// Runs work once: after the widget's first paint has been handled, or after a while if it is
+// never painted (a window started minimised).
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget *watched, std::function<void()> work)
+        : QObject(watched), m_work(std::move(work)) {
+        watched->installEventFilter(this);
+        QTimer::singleShot(kLatestMs, this, [this] { run(); });
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, this, [this] { run(); });
+        return false;
+    }
+
+private:
+    static constexpr int kLatestMs = 1000;
+
+    void run() {
+        if (!m_work)
+            return;
+        std::exchange(m_work, {})();
+        deleteLater();
+    }
+
+    std::function<void()> m_work;
+};
+
+void runAfterFirstPaint(QWidget *watched, std::function<void()> work) {
+    new AfterFirstPaint(watched, std::move(work));
 }
 
 } // namespace
@@ -108,7 +144,9 @@ void FormMain::createProgress() {
     connect(m_session, &Session::answerJudged, this, [this] { refreshSummary(); });
     connect(m_session, &Session::paperHandedIn, this, [this] { refreshSummary(); });
 
-    readBankQuestionsAhead();
+    // Not before the start page is on the screen: it would take the processor and memory the
+    // window's start wants.
+    runAfterFirstPaint(ruZuvoz1, [this] { readBankQuestionsAhead(); });
     refreshSummary();
 }
 
