@@ -1,4 +1,5 @@
 // The frame driving its host: hover, title drag, grips, window states, closing, layout.
+#include "tests/support/keyrecorder.h"
 #include "windowfixture.h"
 
 #include <QAction>
@@ -33,18 +34,6 @@ void sendLeave(QWidget *widget) {
     QApplication::sendEvent(widget, &leave);
 }
 
-// The keys that reach a widget, its own or passed on by a child.
-class KeyRecorder : public QObject {
-public:
-    QList<int> keys;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() == QEvent::KeyPress)
-            keys.append(static_cast<QKeyEvent *>(event)->key());
-        return false;
-    }
-};
 } // namespace
 
 class TestFrameWindow : public QObject {

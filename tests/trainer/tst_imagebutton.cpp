@@ -1,5 +1,6 @@
 // The picture button on its own: drawn exactly as a label draws the same picture, clicked by a
 // left click released over it or by Space, named for screen readers by its caption.
+#include "tests/support/keyrecorder.h"
 #include "trainer/imagebutton.h"
 
 #include <QAccessible>
@@ -38,19 +39,6 @@ struct Window {
         return QTest::qWaitForWindowActive(&host);
     }
     QImage shot() { return host.grab().toImage(); }
-};
-
-// The keys that reach a widget, its own or passed on by a child.
-class KeyRecorder : public QObject {
-public:
-    QList<int> keys;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() == QEvent::KeyPress)
-            keys.append(static_cast<QKeyEvent *>(event)->key());
-        return false;
-    }
 };
 
 } // namespace
