@@ -130,7 +130,7 @@ void FormMain::createProgress() {
 // and the start page must show at once. Answers given before it ends wait in the recorder.
 void FormMain::readBankQuestionsAhead() {
     const QString connection = bank::BankConnectionString(m_programFolder, m_edition.bankFile);
-    auto *reader = QThread::create([this, connection] {
+    m_bankReader = QThread::create([this, connection] {
         QList<progress::QuestionRef> questions;
         core::tryStep(core::lcTrainer(), "reading the bank's questions for the progress store",
                       [&] { questions = readBankQuestions(connection); });
@@ -139,9 +139,8 @@ void FormMain::readBankQuestionsAhead() {
             refreshSummary();
         });
     });
-    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
-    connect(this, &QObject::destroyed, reader, [reader] { reader->wait(); });
-    reader->start();
+    connect(m_bankReader, &QThread::finished, m_bankReader, &QObject::deleteLater);
+    m_bankReader->start();
 }
 
 void FormMain::refreshSummary() {
