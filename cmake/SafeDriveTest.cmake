@@ -4,7 +4,7 @@
 function(safedrive_test_environment name)
   set(environment
       QT_QPA_PLATFORM=offscreen
-      ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=1
+      ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=1:check_initialization_order=1
       LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/sanitizers/lsan.supp:print_suppressions=0
       UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1)
   foreach(setting ${ARGN})
