@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QThread>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -64,7 +65,13 @@ FormMain::FormMain(const Edition &edition, Notices *notices, const QString &prog
     Form_Load();
 }
 
-FormMain::~FormMain() = default;
+// The bank's reader is joined before any part of the window goes; it may still be reading.
+FormMain::~FormMain() {
+    if (m_bankReader) {
+        m_bankReader->wait();
+        delete m_bankReader.get(); // its deleteLater would wait for an event loop
+    }
+}
 
 void FormMain::Form_Load() {
     SetHandCursors();

@@ -5,6 +5,7 @@
 #include "trainer/session.h"
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -17,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QThread;
 
 namespace progress {
 class ProgressStore;
@@ -184,6 +186,7 @@ private:
     StatisticsPage *m_statistics = nullptr;
     std::unique_ptr<Notices> m_ownNotices;
     Notices *m_notices = nullptr;
+    QPointer<QThread> m_bankReader; // until it has read the bank's questions
 };
 
 } // namespace trainer

@@ -155,7 +155,7 @@ void FormMain::createProgress() {
 // Opening the bank derives its key, so the first mode click finds it ready.
 void FormMain::readBankQuestionsAhead() {
     const QString connection = bank::BankConnectionString(m_programFolder, m_edition.bankFile);
-    auto *reader = QThread::create([this, connection] {
+    m_bankReader = QThread::create([this, connection] {
         QList<progress::QuestionRef> questions;
         core::tryStep(core::lcTrainer(), "reading the bank's questions for the progress store",
                       [&] { questions = readBankQuestions(connection); });
@@ -164,9 +164,8 @@ void FormMain::readBankQuestionsAhead() {
             refreshSummary();
         });
     });
-    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
-    connect(this, &QObject::destroyed, reader, [reader] { reader->wait(); });
-    reader->start();
+    connect(m_bankReader, &QThread::finished, m_bankReader, &QObject::deleteLater);
+    m_bankReader->start();
 }
 
 void FormMain::refreshSummary() {

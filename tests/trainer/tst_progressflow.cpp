@@ -7,6 +7,8 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLoggingCategory>
+#include <QMutex>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -27,6 +29,16 @@ void waitForBank(TrainerHarness &h) {
     QTRY_VERIFY(h.form().progressRecorder().knowsBank());
 }
 
+// Messages of the safedrive.* categories, from any thread.
+QMutex g_loggedLock;
+QStringList g_logged;
+
+void recordMessage(QtMsgType, const QMessageLogContext &context, const QString &message) {
+    const QMutexLocker lock(&g_loggedLock);
+    if (QLatin1String(context.category).startsWith("safedrive."_L1))
+        g_logged.append(message);
+}
+
 } // namespace
 
 class TestProgressFlow : public QObject {
@@ -40,6 +52,7 @@ private slots:
     void keysFollowTheFocus();
     void goToBoxKeepsItsKeys();
     void badImportChangesNothing();
+    void deletedWindowWaitsForItsBankReader();
 };
 
 void TestProgressFlow::wrongAnswersFillTheBookAndRightsEmptyIt() {
@@ -237,6 +250,29 @@ void TestProgressFlow::badImportChangesNothing() {
     file.close();
     QVERIFY(h.form().importProgressFile(path).contains(u"未导入"_s));
     QCOMPARE(h.form().progressStore().allData().answers.size(), 1);
+}
+
+// The bank's questions are read on a thread of the window's own. A window deleted while that
+// thread still waits for a locked bank lets it end first: nothing it does outlives the window.
+void TestProgressFlow::deletedWindowWaitsForItsBankReader() {
+    TrainerHarness h({{1, u"第一章"_s}}, twelveQuestions());
+    waitForBank(h);
+    bank::sqlite::Database writer(h.bankPath(), bank::sqlite::Database::Mode::ReadWrite);
+    writer.key(QByteArray(bank::kBankPassword));
+    bank::applyBankFormat(writer.handle());
+    writer.exec(u"begin exclusive"_s); // the reader waits out its busy timeout, then gives up
+    QLoggingCategory::setFilterRules(u"safedrive.*=true"_s);
+    g_logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
+    std::make_unique<FormMain>(TrainerHarness::edition(), &h.notices, h.folder()).reset();
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
+    writer.exec(u"rollback"_s);
+    QCOMPARE(g_logged.size(), 1);
+    QVERIFY2(g_logged.first().startsWith(
+                 u"reading the bank's questions for the progress store failed"_s),
+             qPrintable(g_logged.first()));
+    QCoreApplication::sendPostedEvents(); // what the reader sent finds no window
 }
 
 QTEST_MAIN(TestProgressFlow)
