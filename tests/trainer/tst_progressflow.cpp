@@ -264,7 +264,13 @@ void TestProgressFlow::deletedWindowWaitsForItsBankReader() {
     QLoggingCategory::setFilterRules(u"safedrive.*=true"_s);
     g_logged.clear();
     const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
-    std::make_unique<FormMain>(TrainerHarness::edition(), &h.notices, h.folder()).reset();
+    {
+        // The reader starts once the window has been painted.
+        FormMain window(TrainerHarness::edition(), &h.notices, h.folder());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(100);
+    }
     qInstallMessageHandler(previous);
     QLoggingCategory::setFilterRules(QString());
     writer.exec(u"rollback"_s);
