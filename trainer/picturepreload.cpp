@@ -1,5 +1,6 @@
 #include "picturepreload.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QImage>
 #include <QMutex>
@@ -46,6 +47,7 @@ QImage decode(const QString &path) {
 } // namespace
 
 void preloadPicture(const QString &path) {
+    Q_ASSERT(QCoreApplication::instance());
     Preloads &all = preloads();
     QMutexLocker lock(&all.mutex);
     if (!all.pictures.contains(path))
