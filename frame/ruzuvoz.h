@@ -236,6 +236,10 @@ private:
     void ensureSurface();
     void keepPicture();
     void paintTitleBackground(int x, int width);
+    QRect paintTitleBand(int buttonsLeft);
+    void paintBodyBorder();
+    void placeCaptionButtons();
+    void paintCaption(const QRect &text);
     void drawGlyph(int index, int left, int top, OleColor colour);
     void markChanged(const char *name);
     void UserControl_MouseDown(int Button, int Shift, float X, float Y);

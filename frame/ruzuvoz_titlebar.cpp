@@ -27,11 +27,6 @@ int buttonLeft(double scaleWidth, int slot) {
     return roundHalfEven(scaleWidth - 3 - ButtonPitch * (slot + 1));
 }
 
-// A text rectangle as (left, top, right, bottom).
-struct TextRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    QRect toQRect() const { return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)); }
-};
 } // namespace
 
 void ruZuvoz::CaptionBtnSetup() {
@@ -161,106 +156,113 @@ void ruZuvoz::DrawTitleBar() {
         return;
     guarded("DrawTitleBar", [&] {
         ensureSurface();
-        const double sw = width(), sh = height();
-        const int b = m_Btn[BtnClose].Visible ? m_Btn[BtnClose].Height : ButtonSize;
         const CaptionBtn &last = m_Btn.at(size_t(m_LastBtn));
-        const int r = last.Visible ? last.Left : roundHalfEven(sw);
-        const OleColor halfTone = MixColors(m_ColorDark, 0);
-        TextRect text;
-
-        if (m_Style >= stCylinder && m_Style <= stLinear) {
-            m_CaptionHeight = m_Style == stGripBar ? m_TitleBarHeight + 10 : m_TitleBarHeight;
-            m_ForeColor = m_Style == stSolid ? White : 0;
-            // The full-width background; with an icon it starts at the right edge, so the
-            // persistent background and icon stay as they were painted.
-            const int x = m_RepaintLeft, w = roundHalfEven(sw + 1);
-            const int ch = m_CaptionHeight;
-            if (m_Style == stGripBar || m_Style == stSolid)
-                m_Canvas.DrawGradientInRectangle(m_ColorDark, m_ColorLight, {x, -2, w, 10},
-                                                 m_Style == stGripBar ? gkCylinderVertical
-                                                                      : gkLinearVertical,
-                                                 false, 0, TitleRatio);
-            if (m_Style == stGripBar || m_Style == stSolid)
-                m_Canvas.DrawGradientInRectangle(
-                    m_ColorDark, m_Style == stSolid ? m_ColorDark : m_ColorLight, {x, 7, w, ch - 7},
-                    gkCylinderVertical, false, 0, TitleRatio);
-            else
-                m_Canvas.DrawGradientInRectangle(m_ColorDark, m_ColorLight, {x, -1, w, ch + 1},
-                                                 m_Style == stCylinder ? gkCylinderVertical
-                                                                       : gkLinearVertical,
-                                                 false, 0, TitleRatio);
-
-            m_Canvas.APILineEx(-1, ch, roundHalfEven(sw + 1), ch, m_ColorDark);
-            m_Canvas.APILineEx(5, ch, roundHalfEven(sw - 5), ch, halfTone);
-            if (m_Style == stGripBar) {
-                m_Canvas.PaintShpInBar(m_ColorLight, halfTone, 7);
-                text = {9, 11, r - 12, ch + 3};
-            } else {
-                text = {9, 4, r - 12, ch};
-            }
-            m_BtnTop = roundHalfEven((ch - b) / 2.0);
-        }
-        const int ch = m_CaptionHeight;
-
-        // The body border: two dark outlines and a half-tone one inside them.
-        m_Canvas.ApiRectangle(0, ch + 1, roundHalfEven(sw - 1), roundHalfEven(sh - ch - 2),
-                              m_ColorDark);
-        m_Canvas.ApiRectangle(1, ch + 1, roundHalfEven(sw - 3), roundHalfEven(sh - ch - 3),
-                              m_ColorDark);
-        m_Canvas.ApiRectangle(2, ch + 1, roundHalfEven(sw - 5), roundHalfEven(sh - ch - 4),
-                              halfTone);
-
-        int slot = 0;
-        for (CaptionBtn &button : m_Btn) {
-            if (!button.Visible)
-                continue;
-            button.Top = m_BtnTop + 2;
-            button.Left = buttonLeft(sw, slot++);
-        }
-
-        // The shadow under the title fades from the darkened back colour to the back colour.
-        const OleColor back = TranslateOleColor(m_BackColor);
-        m_Canvas.DrawGradientInRectangle(back, MixColors(back, 0),
-                                         {3, ch, roundHalfEven(sw - 6), 8}, gkLinearVertical, false,
-                                         0, 0);
-
-        const int right3 = roundHalfEven(sw - 3), right4 = roundHalfEven(sw - 4),
-                  right5 = roundHalfEven(sw - 5);
-        for (const QPoint p :
-             {QPoint(2, ch + 1), QPoint(2, ch + 2), QPoint(3, ch + 1), QPoint(right3, ch + 1),
-              QPoint(right3, ch + 2), QPoint(right4, ch + 1)})
-            m_Canvas.SetPixel(p.x(), p.y(), m_ColorDark);
-        for (const QPoint p :
-             {QPoint(4, ch + 1), QPoint(3, ch + 2), QPoint(right5, ch + 1), QPoint(right4, ch + 2)})
-            m_Canvas.SetPixel(p.x(), p.y(), halfTone);
-
+        QRect text = paintTitleBand(last.Visible ? last.Left : roundHalfEven(width()));
+        paintBodyBorder();
+        placeCaptionButtons();
         if (!m_Icon.isNull()) {
-            text.left += m_IconSize + 6;
-            text.right += m_IconSize + 6;
-            text.right -= m_IconSize;
+            text.setLeft(text.left() + m_IconSize + 6);
+            text.setRight(text.right() + 6);
         }
         flushPaint();
         const QRect painted = m_lastPainted;
-
-        // From here on a failure is passed over, so the caption buttons are always repainted.
-        core::tryStep(core::lcFrame(), "DrawTitleBar", [&] {
-            const QString tag = m_Form->property("Tag").toString();
-            if (!tag.isEmpty() && tag != m_Caption)
-                m_Caption = tag;
-        });
-        core::tryStep(core::lcFrame(), "DrawTitleBar", [&] {
-            if (m_Caption.isEmpty())
-                return;
-            const QString shown = TrimWord(m_Caption, text.right - text.left);
-            QPainter painter(&m_Image);
-            painter.setFont(m_TitleFont);
-            painter.setPen(toQColor(m_ColorLight));
-            painter.drawText(text.toQRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                             shown);
-        });
+        paintCaption(text);
         PaintCaptionBtns(-1);
-        m_lastPainted |= painted | text.toQRect();
+        m_lastPainted |= painted | text;
         update(m_lastPainted);
+    });
+}
+
+// The title's background, its lower edge and (grip bar) the grip; where the caption goes.
+// buttonsLeft: the left edge of the leftmost caption button.
+QRect ruZuvoz::paintTitleBand(int buttonsLeft) {
+    if (m_Style < stCylinder || m_Style > stLinear)
+        return QRect(QPoint(0, 0), QPoint(-1, -1));
+    const double sw = width();
+    const int b = m_Btn[BtnClose].Visible ? m_Btn[BtnClose].Height : ButtonSize;
+    const OleColor halfTone = MixColors(m_ColorDark, 0);
+    m_CaptionHeight = m_Style == stGripBar ? m_TitleBarHeight + 10 : m_TitleBarHeight;
+    m_ForeColor = m_Style == stSolid ? White : 0;
+    // The full-width background; with an icon it starts at the right edge, so the persistent
+    // background and icon stay as they were painted.
+    const int x = m_RepaintLeft, w = roundHalfEven(sw + 1);
+    const int ch = m_CaptionHeight;
+    if (m_Style == stGripBar || m_Style == stSolid)
+        m_Canvas.DrawGradientInRectangle(
+            m_ColorDark, m_ColorLight, {x, -2, w, 10},
+            m_Style == stGripBar ? gkCylinderVertical : gkLinearVertical, false, 0, TitleRatio);
+    if (m_Style == stGripBar || m_Style == stSolid)
+        m_Canvas.DrawGradientInRectangle(
+            m_ColorDark, m_Style == stSolid ? m_ColorDark : m_ColorLight, {x, 7, w, ch - 7},
+            gkCylinderVertical, false, 0, TitleRatio);
+    else
+        m_Canvas.DrawGradientInRectangle(
+            m_ColorDark, m_ColorLight, {x, -1, w, ch + 1},
+            m_Style == stCylinder ? gkCylinderVertical : gkLinearVertical, false, 0, TitleRatio);
+
+    m_Canvas.APILineEx(-1, ch, roundHalfEven(sw + 1), ch, m_ColorDark);
+    m_Canvas.APILineEx(5, ch, roundHalfEven(sw - 5), ch, halfTone);
+    m_BtnTop = roundHalfEven((ch - b) / 2.0);
+    if (m_Style == stGripBar) {
+        m_Canvas.PaintShpInBar(m_ColorLight, halfTone, 7);
+        return QRect(QPoint(9, 11), QPoint(buttonsLeft - 13, ch + 2));
+    }
+    return QRect(QPoint(9, 4), QPoint(buttonsLeft - 13, ch - 1));
+}
+
+// The body border (two dark outlines and a half-tone one inside them), the shadow under the
+// title and the border's rounded top corners.
+void ruZuvoz::paintBodyBorder() {
+    const double sw = width(), sh = height();
+    const int ch = m_CaptionHeight;
+    const OleColor halfTone = MixColors(m_ColorDark, 0);
+    m_Canvas.ApiRectangle(0, ch + 1, roundHalfEven(sw - 1), roundHalfEven(sh - ch - 2),
+                          m_ColorDark);
+    m_Canvas.ApiRectangle(1, ch + 1, roundHalfEven(sw - 3), roundHalfEven(sh - ch - 3),
+                          m_ColorDark);
+    m_Canvas.ApiRectangle(2, ch + 1, roundHalfEven(sw - 5), roundHalfEven(sh - ch - 4), halfTone);
+
+    // The shadow under the title fades from the darkened back colour to the back colour.
+    const OleColor back = TranslateOleColor(m_BackColor);
+    m_Canvas.DrawGradientInRectangle(back, MixColors(back, 0), {3, ch, roundHalfEven(sw - 6), 8},
+                                     gkLinearVertical, false, 0, 0);
+
+    const int right3 = roundHalfEven(sw - 3), right4 = roundHalfEven(sw - 4),
+              right5 = roundHalfEven(sw - 5);
+    for (const QPoint p : {QPoint(2, ch + 1), QPoint(2, ch + 2), QPoint(3, ch + 1),
+                           QPoint(right3, ch + 1), QPoint(right3, ch + 2), QPoint(right4, ch + 1)})
+        m_Canvas.SetPixel(p.x(), p.y(), m_ColorDark);
+    for (const QPoint p :
+         {QPoint(4, ch + 1), QPoint(3, ch + 2), QPoint(right5, ch + 1), QPoint(right4, ch + 2)})
+        m_Canvas.SetPixel(p.x(), p.y(), halfTone);
+}
+
+void ruZuvoz::placeCaptionButtons() {
+    int slot = 0;
+    for (CaptionBtn &button : m_Btn) {
+        if (!button.Visible)
+            continue;
+        button.Top = m_BtnTop + 2;
+        button.Left = buttonLeft(width(), slot++);
+    }
+}
+
+// The caption (or the host's "Tag" in its place), trimmed to fit. A failure here is passed
+// over, so the caption buttons are always repainted.
+void ruZuvoz::paintCaption(const QRect &text) {
+    core::tryStep(core::lcFrame(), "DrawTitleBar", [&] {
+        const QString tag = m_Form->property("Tag").toString();
+        if (!tag.isEmpty() && tag != m_Caption)
+            m_Caption = tag;
+    });
+    core::tryStep(core::lcFrame(), "DrawTitleBar", [&] {
+        if (m_Caption.isEmpty())
+            return;
+        const QString shown = TrimWord(m_Caption, text.width());
+        QPainter painter(&m_Image);
+        painter.setFont(m_TitleFont);
+        painter.setPen(toQColor(m_ColorLight));
+        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
     });
 }
 
