@@ -1,6 +1,7 @@
 #include "frame/ruzuvoz.h"
 
 #include "core/guard.h"
+#include "core/largeimage.h"
 #include "core/log.h"
 #include "core/twips.h"
 #include "frame/errorhook.h"
@@ -204,7 +205,7 @@ void ruZuvoz::ensureSurface() {
     const QSize wanted = size().expandedTo(QSize(1, 1));
     if (m_Image.size() == wanted)
         return;
-    m_Image = QImage(wanted, QImage::Format_RGB32);
+    m_Image = core::largeImage(wanted, QImage::Format_RGB32);
     clearToPicture();
 }
 

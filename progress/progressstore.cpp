@@ -37,7 +37,12 @@ const QString kOfTheBank = u"join question q on q.qkey = t.qkey join temp.bank_q
 } // namespace
 
 ProgressStore::ProgressStore(const QString &path, QObject *parent)
-    : QObject(parent), m_opened(openStoreFile(path)), m_path(path) {
+    : QObject(parent), m_path(path) {}
+
+OpenedStore &ProgressStore::opened() {
+    if (m_opened)
+        return *m_opened;
+    m_opened = openStoreFile(m_path);
     guarded([this] {
         db().exec(u"create temp table bank_question(bank_id integer primary key,"
                   " hash text not null, chapter integer not null)"_s);
@@ -45,6 +50,7 @@ ProgressStore::ProgressStore(const QString &path, QObject *parent)
         if (rights.step())
             m_rightsToLeave = std::max(1, int(rights.columnInt64(0)));
     });
+    return *m_opened;
 }
 
 ProgressStore::~ProgressStore() = default;
@@ -69,24 +75,24 @@ void ProgressStore::guarded(const std::function<void()> &work) {
 }
 
 void ProgressStore::stopRecording(const bank::Error &error) {
-    m_opened.db.reset();
+    OpenedStore &store = opened();
+    store.db.reset();
     const QString file = QDir::toNativeSeparators(m_path);
     if (isCorruption(error.number())) {
         const QString aside = setCorruptFileAside(m_path);
-        m_opened.problem =
+        store.problem =
             aside.isEmpty()
                 ? u"学习记录文件 %1 已损坏，本次学习进度不会被记录。"_s.arg(file)
                 : u"学习记录文件 %1 已损坏，已另存为 %2；本次学习进度不会被记录。"_s.arg(
                       file, QDir::toNativeSeparators(aside));
     } else if (error.number() == kSqliteBusy || error.number() == kSqliteLocked) {
-        m_opened.problem =
-            u"学习记录文件 %1 被另一个程序占用，本次学习进度不会被记录。"_s.arg(file);
+        store.problem = u"学习记录文件 %1 被另一个程序占用，本次学习进度不会被记录。"_s.arg(file);
     } else {
-        m_opened.problem = u"学习记录文件 %1 无法写入（%2），本次学习进度不会被记录。"_s.arg(
+        store.problem = u"学习记录文件 %1 无法写入（%2），本次学习进度不会被记录。"_s.arg(
             file, error.description());
     }
-    m_opened.lock.reset();
-    emit recordingStopped(m_opened.problem);
+    store.lock.reset();
+    emit recordingStopped(store.problem);
 }
 
 void ProgressStore::setBankQuestions(const QList<QuestionRef> &questions) {

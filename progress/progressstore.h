@@ -11,6 +11,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 namespace bank {
 class Error;
@@ -41,14 +42,15 @@ class ProgressStore : public QObject {
 public:
     static constexpr int kDefaultRightsToLeave = 3;
 
+    // The file is opened at its first use, so that a window can show before it is read.
     explicit ProgressStore(const QString &path, QObject *parent = nullptr);
     ~ProgressStore() override;
 
-    bool isRecording() const { return m_opened.db != nullptr; }
+    bool isRecording() { return opened().db != nullptr; }
     // Why progress is not recorded ("" while it is).
-    QString problem() const { return m_opened.problem; }
+    QString problem() { return opened().problem; }
     // Where a corrupt file was moved at opening ("" when none was).
-    QString setAsidePath() const { return m_opened.setAside; }
+    QString setAsidePath() { return opened().setAside; }
 
     // The questions of the bank in use: statistics, the summary and the practice lists count
     // only these (an edited question is another question).
@@ -73,7 +75,10 @@ public:
     Summary summary();
 
     // Right answers in a row that take a question out of the wrong-answer book.
-    int rightsToLeave() const { return m_rightsToLeave; }
+    int rightsToLeave() {
+        opened();
+        return m_rightsToLeave;
+    }
     void setRightsToLeave(int rights); // at least 1; rebuilds the book
 
     ProgressData allData();
@@ -85,7 +90,8 @@ signals:
     void recordingStopped(const QString &reason);
 
 private:
-    bank::sqlite::Database &db() { return *m_opened.db; }
+    OpenedStore &opened();
+    bank::sqlite::Database &db() { return *opened().db; }
     template <class Result> Result guarded(Result fallback, const std::function<Result()> &work);
     void guarded(const std::function<void()> &work);
     void stopRecording(const bank::Error &error);
@@ -98,7 +104,7 @@ private:
     ExamRecord readExam(qint64 id);
     QList<qint64> currentIds(const QString &table);
 
-    OpenedStore m_opened;
+    std::optional<OpenedStore> m_opened;
     QString m_path;
     QHash<QString, qint64> m_keys; // "bankId:hash" -> qkey
     int m_rightsToLeave = kDefaultRightsToLeave;

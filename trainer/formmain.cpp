@@ -10,6 +10,7 @@
 #include "legend.h"
 #include "notices.h"
 #include "picturebox.h"
+#include "picturepreload.h"
 #include "progress/progressstore.h"
 
 #include <QCloseEvent>
@@ -62,6 +63,8 @@ FormMain::FormMain(const Edition &edition, Notices *notices, const QString &prog
     connectSession();
     createProgress();
     createExplanationPanel();
+    // Taken last, so that its decoding on another thread has had the whole building to end.
+    imgBack->setPixmap(takePreloadedPixmap(m_edition.startPicture));
     Form_Load();
 }
 

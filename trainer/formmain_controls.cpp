@@ -9,7 +9,6 @@
 #include "forecolor.h"
 #include "imagebutton.h"
 #include "picturebox.h"
-#include "picturepreload.h"
 #include "shippedframe.h"
 
 #include <QCheckBox>
@@ -77,7 +76,6 @@ void FormMain::createStartPage() {
     place(Frame1, 60, 540, 14650, 9360);
 
     imgBack = named(new QLabel(Frame1), u"imgBack"_s);
-    imgBack->setPixmap(takePreloadedPixmap(m_edition.startPicture));
     place(imgBack, 0, 75, 14685, 9375);
 
     // Click areas over the mode buttons drawn in the start picture, named as drawn there.

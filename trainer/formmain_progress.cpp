@@ -144,10 +144,12 @@ void FormMain::createProgress() {
     connect(m_session, &Session::answerJudged, this, [this] { refreshSummary(); });
     connect(m_session, &Session::paperHandedIn, this, [this] { refreshSummary(); });
 
-    // Not before the start page is on the screen: it would take the processor and memory the
-    // window's start wants.
-    runAfterFirstPaint(ruZuvoz1, [this] { readBankQuestionsAhead(); });
-    refreshSummary();
+    // Not before the start page is on the screen: opening the store and reading the bank would
+    // take the processor and memory the window's start wants.
+    runAfterFirstPaint(ruZuvoz1, [this] {
+        refreshSummary();
+        readBankQuestionsAhead();
+    });
 }
 
 // The bank's questions are hashed on a thread of their own: on a large bank it takes a while,

@@ -4,24 +4,31 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
+#include <utility>
+
 namespace trainer {
 
 ImageButton::ImageButton(const QString &resource, const QString &caption, QWidget *parent)
-    : QAbstractButton(parent), m_pixmap(resource) {
+    : QAbstractButton(parent), m_resource(resource) {
     setAccessibleName(caption);
     setFocusPolicy(Qt::TabFocus);
+}
+
+const QPixmap &ImageButton::pixmap() {
+    if (m_pixmap.isNull() && !m_resource.isEmpty())
+        m_pixmap = QPixmap(std::exchange(m_resource, {}));
+    return m_pixmap;
 }
 
 // The picture as a label draws it (left, centred vertically, greyed when disabled); no bevel,
 // and a focus frame only while the button has the focus.
 void ImageButton::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    if (!m_pixmap.isNull()) {
+    if (const QPixmap &picture = pixmap(); !picture.isNull()) {
         QStyleOption option;
         option.initFrom(this);
         const QPixmap shown =
-            isEnabled() ? m_pixmap
-                        : style()->generatedIconPixmap(QIcon::Disabled, m_pixmap, &option);
+            isEnabled() ? picture : style()->generatedIconPixmap(QIcon::Disabled, picture, &option);
         style()->drawItemPixmap(
             &painter, rect(),
             QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter), shown);

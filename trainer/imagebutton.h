@@ -16,13 +16,15 @@ class ImageButton : public QAbstractButton {
 public:
     ImageButton(const QString &resource, const QString &caption, QWidget *parent = nullptr);
 
-    const QPixmap &pixmap() const { return m_pixmap; }
+    // Read at its first use: most buttons stay hidden at start.
+    const QPixmap &pixmap();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    QString m_resource;
     QPixmap m_pixmap;
 };
 

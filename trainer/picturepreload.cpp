@@ -1,8 +1,11 @@
 #include "picturepreload.h"
 
+#include "core/largeimage.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QImage>
+#include <QImageReader>
 #include <QMutex>
 
 #include <future>
@@ -33,8 +36,12 @@ bool everyPixelOpaque(const QImage &argb32) {
 
 // Decoded straight into a format the screen takes as it is, so that making the pixmap neither
 // converts nor copies it again; artwork saved with an alpha channel it does not use is opaque.
+// The reader fills pixels laid out beforehand when their size and format are its own.
 QImage decode(const QString &path) {
-    QImage image(path);
+    QImageReader reader(path);
+    QImage image = core::largeImage(reader.size(), reader.imageFormat());
+    if (!reader.read(&image))
+        return QImage();
     if (image.format() == QImage::Format_ARGB32 && everyPixelOpaque(image)) {
         image.reinterpretAsFormat(QImage::Format_RGB32);
         return image;

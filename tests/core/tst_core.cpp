@@ -1,10 +1,13 @@
-// The design arithmetic of geometry and colours, and the guard that swallows and logs a failure.
+// The design arithmetic of geometry and colours, the guard that swallows and logs a failure, and
+// large images.
 #include "core/color.h"
 #include "core/error.h"
 #include "core/guard.h"
+#include "core/largeimage.h"
 #include "core/log.h"
 #include "core/twips.h"
 
+#include <QPainter>
 #include <QTest>
 
 #include <stdexcept>
@@ -95,6 +98,37 @@ private slots:
     // Only failures are swallowed: anything that is no std::exception is a fault and passes.
     void guardLetsOtherThrowsPass() {
         QVERIFY_THROWS_EXCEPTION(int, core::tryStep(core::lcFrame(), "throw", [] { throw 7; }));
+    }
+
+    // A window-sized image in memory of its own is an ordinary image to everything that uses
+    // it: laid out alike, painted on in place, copied and outliving the original by its copy.
+    void largeImageIsAnOrdinaryImage() {
+        const QSize window(986, 667);
+        QImage image = core::largeImage(window, QImage::Format_RGB32);
+        const QImage ordinary(window, QImage::Format_RGB32);
+        QCOMPARE(image.size(), window);
+        QCOMPARE(image.format(), QImage::Format_RGB32);
+        QCOMPARE(image.bytesPerLine(), ordinary.bytesPerLine());
+        const uchar *pixels = image.constBits();
+        image.fill(Qt::blue);
+        {
+            QPainter painter(&image);
+            painter.fillRect(QRect(0, 600, 986, 67), Qt::red);
+        }
+        QCOMPARE(image.constBits(), pixels); // painted where it lies, not in a copy
+        QImage copy = image;
+        image = QImage();
+        QCOMPARE(copy.pixel(5, 5), qRgb(0, 0, 255));
+        QCOMPARE(copy.pixel(985, 666), qRgb(255, 0, 0));
+        copy.setPixel(0, 0, qRgb(1, 2, 3)); // the only owner writes in place
+        QCOMPARE(copy.pixel(0, 0), qRgb(1, 2, 3));
+    }
+    void largeImageOfOddSizes() {
+        QCOMPARE(core::largeImage(QSize(3, 3), QImage::Format_RGB32).size(), QSize(3, 3));
+        QVERIFY(core::largeImage(QSize(0, 5), QImage::Format_RGB32).isNull());
+        const QImage odd = core::largeImage(QSize(1001, 999), QImage::Format_RGB888);
+        QCOMPARE(odd.bytesPerLine(), QImage(1001, 999, QImage::Format_RGB888).bytesPerLine());
+        QCOMPARE(odd.format(), QImage::Format_RGB888);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "progress/streak.h"
 #include "storefixture.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace progress;
@@ -17,6 +18,7 @@ private slots:
     void bookFollowsAnswers_data();
     void bookFollowsAnswers();
     void bookSurvivesReopening();
+    void fileOpenedAtFirstUse();
     void rightsToLeaveIsASetting();
     void examRecordsItsPaper();
     void editedQuestionIsAnotherQuestion();
@@ -95,6 +97,17 @@ void TestProgressStore::bookSurvivesReopening() {
             store.recordAnswer(answer(bank[i], true, 100 + round * 10 + i));
     QCOMPARE(store.bookIds(), QList<qint64>{});
     QCOMPARE(store.summary().bookSize, 0);
+}
+
+// A window makes its store before it shows; the file is read (and made) only when needed.
+void TestProgressStore::fileOpenedAtFirstUse() {
+    StoreFolder folder;
+    ProgressStore store(folder.path());
+    QVERIFY(!QFile::exists(folder.path()));
+    QVERIFY(store.isRecording());
+    QVERIFY(QFile::exists(folder.path()));
+    ProgressStore second(folder.path()); // one writer at a time: the second one is refused
+    QVERIFY(!second.problem().isEmpty());
 }
 
 void TestProgressStore::rightsToLeaveIsASetting() {
