@@ -1,7 +1,7 @@
 # Debian packages, one per component: `make package` (see the Makefile) builds them into
 # build/packages. Shared-library dependencies come from the binaries (dpkg-shlibdeps); what
-# the programs load at run time without linking it (GStreamer's plugins, the fonts they ask
-# for by name) is listed here.
+# the programs load at run time without linking it (SQLCipher, GStreamer's plugins, the fonts
+# they ask for by name) is listed here.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME safedrive)
 set(CPACK_PACKAGE_VENDOR "SafeDrive developers")
@@ -19,7 +19,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_COMMON_PACKAGE_ARCHITECTURE all)
 
 set(version ${PROJECT_VERSION})
-set(runtime "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-wqy-microhei, \
+set(runtime "libsqlcipher0, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-wqy-microhei, \
 fonts-arphic-uming, fonts-dejavu-core")
 foreach(edition light heavy)
   string(TOUPPER ${edition} key)
@@ -28,6 +28,7 @@ foreach(edition light heavy)
 endforeach()
 set(CPACK_DEBIAN_COMMON_PACKAGE_NAME safedrive-common)
 set(CPACK_DEBIAN_BANK_PACKAGE_NAME safedrive-bank)
+set(CPACK_DEBIAN_BANK_PACKAGE_DEPENDS libsqlcipher0)
 
 # Extended descriptions keep to 72 columns for Debian's tools.
 set(about "SafeDrive is a study and mock-examination program for subject four of
