@@ -8,6 +8,7 @@
 #include "core/twips.h"
 #include "forecolor.h"
 #include "imagebutton.h"
+#include "pagestyle.h"
 #include "picturebox.h"
 #include "shippedframe.h"
 
@@ -93,9 +94,8 @@ void FormMain::createStartPage() {
 }
 
 void FormMain::createQuestionPage() {
-    FR01 = named(new QGroupBox(u"考试题目"_s, FR0), u"FR01"_s);
+    FR01 = named(new OrangeTitleBox(u"考试题目"_s, FR0), u"FR01"_s);
     place(FR01, 200, 60, 14250, 7650);
-    FR01->setStyleSheet(u"QGroupBox#FR01::title { color: rgb(255, 128, 0); }"_s);
 
     lbl[0] = label(FR01, u"lbl(0)"_s, u"共计"_s);
     place(lbl[0], 300, 330, 600, 300);

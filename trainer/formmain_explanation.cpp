@@ -27,11 +27,14 @@ void FormMain::createExplanationPanel() {
     txtExplanation->setObjectName(u"txtExplanation"_s);
     txtExplanation->setReadOnly(true); // plain text: markup in a bank is shown, never run
     txtExplanation->setFocusPolicy(Qt::NoFocus);
-    txtExplanation->setFrameShape(QFrame::NoFrame);
     txtExplanation->setFont(QFont(u"Tahoma"_s, 10));
-    txtExplanation->setStyleSheet(
-        u"QPlainTextEdit { background: rgb(255, 250, 235); color: rgb(60, 60, 60);"
-        " border: 1px solid rgb(255, 128, 0); }"_s);
+    // Dark text on cream in a thin orange line (the frame's line is the window-text colour).
+    txtExplanation->setFrameStyle(QFrame::Box | QFrame::Plain);
+    QPalette palette = txtExplanation->palette();
+    palette.setColor(QPalette::Base, QColor(255, 250, 235));
+    palette.setColor(QPalette::Text, QColor(60, 60, 60));
+    palette.setColor(QPalette::WindowText, QColor(255, 128, 0));
+    txtExplanation->setPalette(palette);
     txtExplanation->hide();
 
     chkExplanation = new QCheckBox(u"显示解析（E）"_s, FR01);

@@ -1,16 +1,27 @@
 #include "pagestyle.h"
 
-#include <QGroupBox>
 #include <QPushButton>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 #include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace trainer {
 
+OrangeTitleBox::OrangeTitleBox(const QString &title, QWidget *parent) : QGroupBox(title, parent) {}
+
+void OrangeTitleBox::paintEvent(QPaintEvent *) {
+    const QColor orange(255, 128, 0);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    option.textColor = orange;                             // the styles that take it from here
+    option.palette.setColor(QPalette::WindowText, orange); // and those that take the palette's
+    QStylePainter(this).drawComplexControl(QStyle::CC_GroupBox, option);
+}
+
 QGroupBox *pageBox(const QString &title, QWidget *parent) {
-    auto *box = new QGroupBox(title, parent);
-    box->setStyleSheet(u"QGroupBox::title { color: rgb(255, 128, 0); }"_s);
+    auto *box = new OrangeTitleBox(title, parent);
     auto *layout = new QVBoxLayout(parent);
     layout->setContentsMargins(13, 4, 13, 4);
     layout->addWidget(box);
