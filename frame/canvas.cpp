@@ -33,21 +33,23 @@ void requireExtent(int n) {
 } // namespace
 
 void FrameCanvas::plot(int x, int y, QRgb rgb) {
-    if (x < 0 || y < 0 || x >= m_image->width() || y >= m_image->height())
+    if (x < 0 || y < 0 || x >= m_surface->width() || y >= m_surface->height())
         return;
-    reinterpret_cast<QRgb *>(m_image->scanLine(y))[x] = rgb;
-    m_dirty |= QRect(x, y, 1, 1);
+    m_surface->row(y)[x] = rgb;
+    const QRect rows = m_surface->rowsOf(y);
+    m_dirty |= QRect(x, rows.y(), 1, rows.height());
 }
 
 void FrameCanvas::horizontalRun(int x1, int x2, int y, QRgb rgb) {
     // x2 is excluded; clipped to the image.
     const int from = std::max(x1, 0);
-    const int to = std::min(x2, m_image->width());
-    if (y < 0 || y >= m_image->height() || from >= to)
+    const int to = std::min(x2, m_surface->width());
+    if (y < 0 || y >= m_surface->height() || from >= to)
         return;
-    QRgb *row = reinterpret_cast<QRgb *>(m_image->scanLine(y));
+    QRgb *row = m_surface->row(y);
     std::fill(row + from, row + to, rgb);
-    m_dirty |= QRect(from, y, to - from, 1);
+    const QRect rows = m_surface->rowsOf(y);
+    m_dirty |= QRect(from, rows.y(), to - from, rows.height());
 }
 
 // Bresenham from (x1, y1) up to but not including (x2, y2), as the platform's LineTo.
@@ -163,7 +165,7 @@ void FrameCanvas::DrawGradientInRectangle(OleColor colour1, OleColor colour2, Bo
 
 void FrameCanvas::PaintShpInBar(OleColor colour1, OleColor colour2, int barHeight) {
     guarded("PaintShpInBar", [&] {
-        const auto x0 = static_cast<qint16>(roundHalfEven((m_image->width() - 18 - 16) / 2.0));
+        const auto x0 = static_cast<qint16>(roundHalfEven((m_surface->width() - 18 - 16) / 2.0));
         const auto y0 = static_cast<qint16>(roundHalfEven((barHeight - 2) / 2.0));
         for (int i = 0; i <= 8; ++i) {
             ApiRectangle(x0 + 4 * i + 1, y0 + 1, 1, 1, colour1);

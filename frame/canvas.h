@@ -1,8 +1,8 @@
 #pragma once
 
+#include "frame/framesurface.h"
 #include "frame/olecolor.h"
 
-#include <QImage>
 #include <QRect>
 
 namespace frame {
@@ -23,12 +23,12 @@ struct Box {
     int H = 0;
 };
 
-// The frame's own drawing primitives on its image: one-pixel lines that exclude their end
+// The frame's own drawing primitives on its surface: one-pixel lines that exclude their end
 // point, outlines, line-by-line gradients and grip dots, so every pixel can be read back.
 // Each primitive reports its own failure to the frame's hook and draws nothing more.
 class FrameCanvas {
 public:
-    explicit FrameCanvas(QImage *image) : m_image(image) {}
+    explicit FrameCanvas(FrameSurface *surface) : m_surface(surface) {}
 
     void APILineEx(int X1, int Y1, int X2, int Y2, OleColor colour);
     void ApiRectangle(int X, int Y, int W, int H, OleColor colour);
@@ -48,7 +48,7 @@ private:
     void plot(int x, int y, QRgb rgb);
     void horizontalRun(int x1, int x2, int y, QRgb rgb);
 
-    QImage *m_image;
+    FrameSurface *m_surface;
     QRect m_dirty;
 };
 

@@ -1,7 +1,6 @@
 #include "frame/ruzuvoz.h"
 
 #include "core/guard.h"
-#include "core/largeimage.h"
 #include "core/log.h"
 #include "core/twips.h"
 #include "frame/errorhook.h"
@@ -152,9 +151,9 @@ bool ruZuvoz::hostHasIcon() const {
     return m_Form && !m_Form->windowIcon().isNull();
 }
 
-const QImage &ruZuvoz::image() {
+QImage ruZuvoz::image() {
     drawFirstTime();
-    return m_Image;
+    return m_Surface.toImage();
 }
 
 void ruZuvoz::drawFirstTime() {
@@ -168,7 +167,7 @@ void ruZuvoz::drawFirstTime() {
 void ruZuvoz::paintEvent(QPaintEvent *event) {
     drawFirstTime();
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_Image, event->rect());
+    m_Surface.paint(painter, event->rect());
 }
 
 void ruZuvoz::resizeEvent(QResizeEvent *) {
@@ -198,28 +197,33 @@ bool ruZuvoz::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// The image always has the control's size; a new one starts from the persistent picture.
+// The surface always has the control's size, with room at the top for the tallest title the
+// title bar's height allows and what hangs under it; a new one starts from the persistent
+// picture.
 void ruZuvoz::ensureSurface() {
     if (m_drawingDeferred)
         return;
+    constexpr int kUnderTitle = 20; // a grip bar's 10 rows, the shadow and the border's corners
+    constexpr int kBottomRows = 8;  // the border's lower edges
     const QSize wanted = size().expandedTo(QSize(1, 1));
-    if (m_Image.size() == wanted)
+    const int topRows = m_TitleBarHeight + kUnderTitle;
+    if (m_Surface.fits(wanted, topRows))
         return;
-    m_Image = core::largeImage(wanted, QImage::Format_RGB32);
+    m_Surface.reset(wanted, topRows, kBottomRows);
     clearToPicture();
 }
 
 void ruZuvoz::clearToPicture() {
     if (m_drawingDeferred)
         return;
-    m_Image.fill(toQColor(TranslateOleColor(m_BackColor)));
+    m_Surface.fill(toQColor(TranslateOleColor(m_BackColor)).rgb());
     // Below its title rows the picture is the back colour, which changes only with a new picture.
-    const int rows = std::min(m_Picture.height(), m_Image.height());
-    const int bytes = std::min(m_Picture.width(), m_Image.width()) * int(sizeof(QRgb));
+    const int rows = std::min(m_Picture.height(), m_Surface.topRows().height());
+    const int bytes = std::min(m_Picture.width(), m_Surface.width()) * int(sizeof(QRgb));
     for (int y = 0; y < rows; ++y)
-        std::memcpy(m_Image.scanLine(y), m_Picture.constScanLine(y), size_t(bytes));
+        std::memcpy(m_Surface.row(y), m_Picture.constScanLine(y), size_t(bytes));
     m_Canvas.takeDirtyRect();
-    m_lastPainted = m_Image.rect();
+    m_lastPainted = m_Surface.rect();
     update();
 }
 

@@ -179,7 +179,7 @@ public:
     bool isTrackingMouse() const { return m_bTrack; }
     qint16 HotBtn() const { return m_HotBtn; }
     qint16 ResizeMode() const { return m_ResizeMode; }
-    const QImage &image(); // drawn first if the frame has not drawn yet
+    QImage image(); // the whole drawing as one image, drawn first if it has not been yet
     const CaptionBtn &captionButton(int index) const { return m_Btn.at(index); }
     qint16 LastBtn() const { return m_LastBtn; }
     qint32 CaptionHeight() const { return m_CaptionHeight; }
@@ -320,9 +320,9 @@ private:
     QPointer<ResizeGrip> m_picBottom;
 
     // The drawing surface, its persistent picture, colours and font.
-    QImage m_Image;
+    FrameSurface m_Surface;
     QImage m_Picture; // the title rows of the persistent picture
-    FrameCanvas m_Canvas{&m_Image};
+    FrameCanvas m_Canvas{&m_Surface};
     OleColor m_BackColor = SystemButtonFace;
     OleColor m_ForeColor = 0;
     QFont m_TitleFont;

@@ -109,7 +109,7 @@ void ruZuvoz::DrawTitleBarInitial() {
             const double top = m_Style == stGripBar ? (m_CaptionHeight - 8 - m_IconSize) / 2.0 + 10
                                                     : (m_CaptionHeight - m_IconSize) / 2.0 + 2;
             const QRect target(9, roundHalfEven(top), m_IconSize, m_IconSize);
-            QPainter painter(&m_Image);
+            QPainter painter(&m_Surface.topRows());
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
             m_Icon.paint(&painter, target);
         }
@@ -121,8 +121,8 @@ void ruZuvoz::DrawTitleBarInitial() {
 // The persistent picture is what was just painted: the title's rows over the back colour. Only
 // those rows are kept; clearToPicture puts them back over the back colour.
 void ruZuvoz::keepPicture() {
-    m_Picture =
-        m_Image.copy(0, 0, m_Image.width(), std::min(m_CaptionHeight + 4, m_Image.height()));
+    const QImage &top = m_Surface.topRows();
+    m_Picture = top.copy(0, 0, top.width(), std::min(m_CaptionHeight + 4, top.height()));
 }
 
 void ruZuvoz::paintTitleBackground(int x, int w) {
@@ -259,7 +259,7 @@ void ruZuvoz::paintCaption(const QRect &text) {
         if (m_Caption.isEmpty())
             return;
         const QString shown = TrimWord(m_Caption, text.width());
-        QPainter painter(&m_Image);
+        QPainter painter(&m_Surface.topRows());
         painter.setFont(m_TitleFont);
         painter.setPen(toQColor(m_ColorLight));
         painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);

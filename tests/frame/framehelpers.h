@@ -3,6 +3,7 @@
 // What the frame's tests share: scripted platform facts, a recording error hook, pixels.
 
 #include "frame/errorhook.h"
+#include "frame/framesurface.h"
 #include "frame/olecolor.h"
 #include "frame/platformfacts.h"
 
@@ -71,12 +72,16 @@ inline frame::OleColor pixel(const QImage &image, int x, int y) {
     return frame::RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
 
-// A blank surface in a colour no primitive under test uses.
-inline QImage blankImage(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(QColor(1, 2, 3));
-    return image;
-}
+// A blank surface whose rows are all its own, in a colour no primitive under test uses; it reads
+// back as an image.
+struct BlankSurface {
+    BlankSurface(int width, int height) {
+        surface.reset(QSize(width, height), height, 0);
+        surface.fill(qRgb(1, 2, 3));
+    }
+    operator QImage() const { return surface.toImage(); }
+    frame::FrameSurface surface;
+};
 inline constexpr frame::OleColor Blank = frame::RGB(1, 2, 3);
 
 inline int countColour(const QImage &image, frame::OleColor colour) {

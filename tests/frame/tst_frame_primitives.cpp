@@ -1,7 +1,8 @@
-// The frame's drawing primitives, read back pixel by pixel.
+// The frame's drawing primitives, read back pixel by pixel, and the surface they draw on.
 #include "frame/canvas.h"
 #include "framehelpers.h"
 
+#include <QPainter>
 #include <QTest>
 
 using namespace frame;
@@ -28,6 +29,8 @@ private slots:
     void gripDots();
     void zeroExtentDrawsNothingAndReports_data();
     void zeroExtentDrawsNothingAndReports();
+    void middleRowStandsForEveryMiddleRow();
+    void surfacePaintsWhatWasDrawn();
 };
 
 void TestFramePrimitives::lineExcludesItsEndPoint_data() {
@@ -49,8 +52,8 @@ void TestFramePrimitives::lineExcludesItsEndPoint() {
     QFETCH(QPoint, from);
     QFETCH(QPoint, to);
     QFETCH(int, pixels);
-    QImage image = blankImage(20, 20);
-    FrameCanvas canvas(&image);
+    BlankSurface image(20, 20);
+    FrameCanvas canvas(&image.surface);
     const OleColor red = RGB(255, 0, 0);
     canvas.APILineEx(from.x(), from.y(), to.x(), to.y(), red);
     QCOMPARE(countColour(image, red), pixels);
@@ -74,8 +77,8 @@ void TestFramePrimitives::rectangleOutline() {
     QFETCH(int, h);
     QFETCH(int, pixels);
     QFETCH(bool, hollow);
-    QImage image = blankImage(30, 30);
-    FrameCanvas canvas(&image);
+    BlankSurface image(30, 30);
+    FrameCanvas canvas(&image.surface);
     const OleColor blue = RGB(0, 0, 255);
     canvas.ApiRectangle(3, 4, w, h, blue);
     QCOMPARE(countColour(image, blue), pixels);
@@ -101,8 +104,8 @@ void TestFramePrimitives::gradientMiddleLine() {
     QFETCH(OleColor, a);
     QFETCH(OleColor, b);
     QFETCH(OleColor, middle);
-    QImage image = blankImage(12, 8);
-    FrameCanvas canvas(&image);
+    BlankSurface image(12, 8);
+    FrameCanvas canvas(&image.surface);
     canvas.DrawGradientEx(a, b, 1, 2, 10, 2, true);
     for (int x = 1; x < 10; ++x)
         QCOMPARE(pixel(image, x, 3), middle);
@@ -112,8 +115,8 @@ void TestFramePrimitives::gradientMiddleLine() {
 
 void TestFramePrimitives::linearVerticalFillsInnerRowsOnly() {
     const int x = 2, y = 3, w = 10, h = 6;
-    QImage image = blankImage(20, 20);
-    FrameCanvas canvas(&image);
+    BlankSurface image(20, 20);
+    FrameCanvas canvas(&image.surface);
     canvas.DrawGradientInRectangle(RGB(0, 0, 0), RGB(250, 250, 250), {x, y, w, h}, gkLinearVertical,
                                    false, 0, 0);
     for (int row = 0; row < 20; ++row) {
@@ -130,8 +133,8 @@ void TestFramePrimitives::linearVerticalFillsInnerRowsOnly() {
 
 void TestFramePrimitives::linearHorizontalFillsInnerColumnsOnly() {
     const int x = 2, y = 3, w = 6, h = 5;
-    QImage image = blankImage(20, 20);
-    FrameCanvas canvas(&image);
+    BlankSurface image(20, 20);
+    FrameCanvas canvas(&image.surface);
     canvas.DrawGradientInRectangle(RGB(0, 0, 0), RGB(250, 250, 250), {x, y, w, h},
                                    gkLinearHorizontal, false, 0, 0);
     for (int column = 0; column < 20; ++column)
@@ -149,9 +152,9 @@ void TestFramePrimitives::cylinderRatioAtMostOneUses101_data() {
 
 void TestFramePrimitives::cylinderRatioAtMostOneUses101() {
     QFETCH(double, ratio);
-    const auto draw = [](double r) {
-        QImage image = blankImage(10, 110);
-        FrameCanvas canvas(&image);
+    const auto draw = [](double r) -> QImage {
+        BlankSurface image(10, 110);
+        FrameCanvas canvas(&image.surface);
         canvas.DrawGradCilinder(RGB(0, 0, 0), RGB(200, 100, 50), {0, 0, 10, 100}, true, r);
         return image;
     };
@@ -160,8 +163,8 @@ void TestFramePrimitives::cylinderRatioAtMostOneUses101() {
 }
 
 void TestFramePrimitives::cylinderRisesThenFalls() {
-    QImage image = blankImage(4, 40);
-    FrameCanvas canvas(&image);
+    BlankSurface image(4, 40);
+    FrameCanvas canvas(&image.surface);
     canvas.DrawGradCilinder(RGB(0, 0, 0), RGB(200, 200, 200), {0, 0, 4, 30}, true, 5.01);
     // Rises over round(30 / 5.01) = 6 rows, falls from row 5 over round(4.01 * 30 / 5.01 + 1).
     QCOMPARE(pixel(image, 1, 3), RGB(100, 100, 100));
@@ -200,8 +203,8 @@ void TestFramePrimitives::gripDots_data() {
 void TestFramePrimitives::gripDots() {
     QFETCH(int, barHeight);
     QFETCH(int, top);
-    QImage image = blankImage(100, 12);
-    FrameCanvas canvas(&image);
+    BlankSurface image(100, 12);
+    FrameCanvas canvas(&image.surface);
     const OleColor shadow = RGB(10, 10, 10), dot = RGB(240, 240, 240);
     canvas.PaintShpInBar(shadow, dot, barHeight);
     const int left = 33; // (100 - 34) / 2
@@ -228,8 +231,8 @@ void TestFramePrimitives::zeroExtentDrawsNothingAndReports() {
     QFETCH(int, kind);
     QFETCH(QString, procedure);
     RecordingHook hook;
-    QImage image = blankImage(10, 10);
-    FrameCanvas canvas(&image);
+    BlankSurface image(10, 10);
+    FrameCanvas canvas(&image.surface);
     // A zero height for the vertical kind, a zero width for the horizontal one.
     canvas.DrawGradientInRectangle(RGB(0, 0, 0), RGB(9, 9, 9), {0, 0, 0, 0}, kind, false, 0, 0);
     QCOMPARE(countColour(image, Blank), 100);
@@ -237,6 +240,60 @@ void TestFramePrimitives::zeroExtentDrawsNothingAndReports() {
     QCOMPARE(hook.reports.first().procedure, procedure);
     QCOMPARE(hook.reports.first().source, QStringLiteral("ruZuvoz"));
     QCOMPARE(hook.reports.first().number, errors::DivisionByZero);
+}
+
+// Between its top and bottom bands a surface keeps one row: a pixel set there is set, and
+// marked for repainting, in every middle row; the bands' rows stay their own.
+void TestFramePrimitives::middleRowStandsForEveryMiddleRow() {
+    FrameSurface surface;
+    surface.reset(QSize(10, 20), 5, 3);
+    surface.fill(qRgb(1, 2, 3));
+    FrameCanvas canvas(&surface);
+    const OleColor red = RGB(255, 0, 0);
+    canvas.SetPixel(2, 5, red); // the first middle row
+    QCOMPARE(canvas.takeDirtyRect(), QRect(2, 5, 1, 12));
+    canvas.SetPixel(2, 16, red); // the last
+    QCOMPARE(canvas.takeDirtyRect(), QRect(2, 5, 1, 12));
+    canvas.SetPixel(3, 1, red);
+    canvas.SetPixel(4, 18, red);
+    QCOMPARE(canvas.takeDirtyRect(), QRect(3, 1, 2, 18));
+    const QImage image = surface.toImage();
+    QCOMPARE(countColour(image, red), 12 + 2);
+    for (int y = 5; y < 17; ++y)
+        QCOMPARE(pixel(image, 2, y), red);
+    QCOMPARE(pixel(image, 2, 4), Blank);
+    QCOMPARE(pixel(image, 2, 17), Blank);
+    QCOMPARE(pixel(image, 3, 1), red);
+    QCOMPARE(pixel(image, 4, 18), red);
+
+    // Too short for a middle: every row is its own.
+    surface.reset(QSize(4, 6), 5, 3);
+    surface.fill(qRgb(1, 2, 3));
+    canvas.SetPixel(1, 5, red);
+    QCOMPARE(canvas.takeDirtyRect(), QRect(1, 5, 1, 1));
+    QCOMPARE(countColour(surface.toImage(), red), 1);
+}
+
+// Painting a surface, whole or in part, puts on the screen exactly what was drawn on it.
+void TestFramePrimitives::surfacePaintsWhatWasDrawn() {
+    FrameSurface surface;
+    surface.reset(QSize(31, 47), 9, 4);
+    surface.fill(qRgb(1, 2, 3));
+    FrameCanvas canvas(&surface);
+    canvas.DrawGradientInRectangle(RGB(0, 0, 128), RGB(200, 220, 255), {-1, -1, 33, 8},
+                                   gkCylinderVertical, false, 0, 2.5);
+    canvas.ApiRectangle(0, 7, 30, 39, RGB(0, 90, 0));
+    canvas.ApiRectangle(2, 7, 26, 37, RGB(90, 0, 0));
+    const QImage drawn = surface.toImage();
+    for (const QRect area : {surface.rect(), QRect(3, 2, 20, 40), QRect(0, 10, 31, 30)}) {
+        QImage screen(surface.rect().size(), QImage::Format_RGB32);
+        screen.fill(Qt::white);
+        {
+            QPainter painter(&screen);
+            surface.paint(painter, area);
+        }
+        QCOMPARE(screen.copy(area), drawn.copy(area));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestFramePrimitives)

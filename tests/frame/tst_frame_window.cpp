@@ -71,6 +71,7 @@ private slots:
     void frameFollowsTheHost();
     void withoutTrackingNothingIsRouted();
     void contentsSitUnderTheTitle();
+    void paintedFrameIsItsDrawing();
     void storedSettingsDrawTheSameWhenShown_data();
     void storedSettingsDrawTheSameWhenShown();
     void gripBarStyleMovesContents();
@@ -81,6 +82,17 @@ private:
     ScriptedFacts m_facts;
     std::unique_ptr<ScopedPlatformFacts> m_scope;
 };
+
+// What a shown frame paints, title, border and body, is its drawing, pixel for pixel.
+void TestFrameWindow::paintedFrameIsItsDrawing() {
+    for (const int style : {1, 3}) {
+        FramedWindow w({{u"style"_s, style}, {u"themecolor"_s, 2}}, QSize(333, 251));
+        QVERIFY(w.show());
+        QImage painted(w.frame->size(), QImage::Format_RGB32);
+        w.frame->render(&painted, QPoint(), QRegion(), QWidget::RenderFlags()); // not its children
+        QCOMPARE(painted, w.frame->image());
+    }
+}
 
 void TestFrameWindow::hoverLightsOneButtonAndLeavingRepaintsAllNormal() {
     FramedWindow w({{u"style"_s, 3}, {u"themecolor"_s, 0}});
