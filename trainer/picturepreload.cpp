@@ -38,6 +38,8 @@ bool everyPixelOpaque(const QImage &argb32) {
 // converts nor copies it again; artwork saved with an alpha channel it does not use is opaque.
 // The reader fills pixels laid out beforehand when their size and format are its own.
 QImage decode(const QString &path) {
+    if (path.isEmpty()) // an edition without one
+        return QImage();
     QImageReader reader(path);
     QImage image = core::largeImage(reader.size(), reader.imageFormat());
     if (!reader.read(&image))
