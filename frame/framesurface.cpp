@@ -57,8 +57,18 @@ void FrameSurface::paint(QPainter &painter, const QRect &area) const {
     if (!top.isEmpty())
         painter.drawImage(top.topLeft(), m_top, top);
     const QRect middle = area & QRect(0, m_top.height(), width(), middleRows());
-    if (!middle.isEmpty()) // the one row, stretched down without smoothing: copied as it is
-        painter.drawImage(middle, m_middle, QRect(middle.x(), 0, middle.width(), 1));
+    if (!middle.isEmpty()) {
+        // The one row stretched down, as runs of one colour (the back colour between the
+        // border's sides): solid fills, far quicker than scaling the row.
+        const QRgb *row = constRow(middle.top());
+        for (int x = middle.left(); x <= middle.right();) {
+            int end = x + 1;
+            while (end <= middle.right() && row[end] == row[x])
+                ++end;
+            painter.fillRect(QRect(x, middle.top(), end - x, middle.height()), QColor(row[x]));
+            x = end;
+        }
+    }
     const QRect bottom = area & QRect(0, bottomTop, width(), m_bottom.height());
     if (!bottom.isEmpty())
         painter.drawImage(bottom.topLeft(), m_bottom, bottom.translated(0, -bottomTop));
