@@ -1,9 +1,10 @@
 // Loaded into an installed program with LD_PRELOAD (see tst_install): once the window is up it
-// practises and starts the examination as a learner would, through the controls' names, and
-// ends the program with status 0 when every answer was taken and kept. It prints what the
-// window showed, one fact a line.
+// practises, watches a clip and starts the examination as a learner would, through the controls'
+// names, and ends the program with status 0 when every answer was taken and kept. It prints what
+// the window showed, one fact a line.
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <QTextStream>
@@ -60,8 +61,42 @@ public:
         return kept == u"A"_s;
     }
 
+    // Animation practice: its first clip seen moving, and where the player's module was loaded
+    // from; or, when the clips are missing, no clip at all.
+    bool watchClip() {
+        if (!click(u"imgNav(2)"_s))
+            return false;
+        auto *clip = m_form->findChild<QWidget *>(u"wmp"_s);
+        QImage seen;
+        for (int waited = 0; waited < 10000; waited += 100) {
+            if (clip && clip->isVisible()) {
+                const QImage now = clip->grab().toImage();
+                if (!seen.isNull() && now != seen) {
+                    say(u"clip: moving"_s);
+                    say(u"clip module: "_s + mappedFile(u"safedrive-clips.so"_s));
+                    return true;
+                }
+                seen = now;
+            }
+            QTest::qWait(100);
+        }
+        say(u"clip: none"_s);
+        return true;
+    }
+    static QString mappedFile(const QString &name) {
+        QFile maps(u"/proc/self/maps"_s);
+        if (!maps.open(QIODevice::ReadOnly))
+            return {};
+        for (const QByteArray &line : maps.readAll().split('\n')) {
+            const QString path = QString::fromUtf8(line.mid(line.indexOf('/')));
+            if (line.contains('/') && path.endsWith(u'/' + name))
+                return path;
+        }
+        return {};
+    }
+
     // Sequential practice, advancing by hand, then a look for a question with a picture; then
-    // the mock examination with its clock.
+    // animation practice; then the mock examination with its clock.
     bool practiseAndExamine() {
         if (!click(u"imgNav(0)"_s))
             return false;
@@ -77,6 +112,8 @@ public:
             picture = pictureShown();
         }
         say(picture ? u"picture: shown"_s : u"picture: none"_s);
+        if (!watchClip())
+            return false;
 
         if (!click(u"imgNav(4)"_s))
             return false;

@@ -271,8 +271,13 @@ private slots:
         QVERIFY2(practice.output.contains(u"practice kept: A"_s), qPrintable(practice.output));
         QVERIFY2(practice.output.contains(u"exam clock: 30:00"_s), qPrintable(practice.output));
         QVERIFY2(practice.output.contains(u"exam kept: A"_s), qPrintable(practice.output));
-        // The pictures were found through the links beside the program.
+        // The pictures were found through the links beside the program, and the clip player's
+        // module beside the program too.
         QVERIFY2(practice.output.contains(u"picture: shown"_s), qPrintable(practice.output));
+        QVERIFY2(practice.output.contains(u"clip: moving"_s), qPrintable(practice.output));
+        const QString module = programFolder(u"safedrive-light"_s) + u"/safedrive-clips.so"_s;
+        QVERIFY2(practice.output.contains(u"clip module: "_s + module),
+                 qPrintable(practice.output));
         const auto after = snapshot(m_root);
         for (const auto &[path, facts] : after) {
             const auto was = before.find(path);
@@ -293,6 +298,7 @@ private slots:
         QVERIFY2(practice.status == 0, qPrintable(practice.output));
         QVERIFY2(practice.output.contains(u"exam kept: A"_s), qPrintable(practice.output));
         QVERIFY2(practice.output.contains(u"picture: none"_s), qPrintable(practice.output));
+        QVERIFY2(practice.output.contains(u"clip: none"_s), qPrintable(practice.output));
     }
 };
 
