@@ -38,10 +38,10 @@ template <class Function> Function *resolve(Function *, const char *name) {
 
 } // namespace
 
-#define FORWARD(result, name, parameters, arguments)                                              \
-    extern "C" result name parameters {                                                          \
-        static const auto real = resolve(&name, #name);                                           \
-        return real arguments;                                                                    \
+#define FORWARD(result, name, parameters, arguments)                                               \
+    extern "C" result name parameters {                                                            \
+        static const auto real = resolve(&name, #name);                                            \
+        return real arguments;                                                                     \
     }
 
 // clang-format off
