@@ -10,16 +10,15 @@
 //
 // where settings is the window's own stored frame::PropertyStore (a JSON resource read by
 // PropertyStore::fromFile, say), kept with the window: the frame knows nothing of the windows
-// that wear it. frame::wearFrame(this, settings) (frame/wearframe.h) does the same in a call.
-// The window's own controls are then created with the frame as their parent at their design
-// positions; when the host is first shown the frame moves them so the highest sits 20 pixels
+// that wear it. The window's own controls are then created with the frame as their parent at their
+// design positions; when the host is first shown the frame moves them so the highest sits 20 pixels
 // below the title bar and grows the host by the same amount (AdjustHostLayout).
 //
 // A window written with a plain QWidget named "ruZuvoz1" as its container switches with two
 // lines (its target links safedrive_frame):
 //
-//     #include "frame/wearframe.h"
-//     ruZuvoz1 = frame::wearFrame(this, settings);  // was: new QWidget
+//     #include "frame/ruzuvoz.h"
+//     ruZuvoz1 = new frame::ruZuvoz(this, settings);  // was: new QWidget
 //
 // The member may stay a QWidget pointer; nothing else of the window changes.
 //

@@ -1,6 +1,6 @@
 #include "shippedframe.h"
 
-#include "frame/wearframe.h"
+#include "frame/ruzuvoz.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -17,7 +17,7 @@ frame::PropertyStore shippedSettings(ShippedWindow window) {
 }
 
 frame::ruZuvoz *wearShippedFrame(QWidget *host, ShippedWindow window) {
-    return frame::wearFrame(host, shippedSettings(window));
+    return new frame::ruZuvoz(host, shippedSettings(window));
 }
 
 } // namespace trainer

@@ -1,6 +1,5 @@
 // The frame's properties, their persistence and the colour themes.
 #include "frame/ruzuvoz.h"
-#include "frame/wearframe.h"
 #include "framehelpers.h"
 
 #include <QAction>
@@ -196,7 +195,7 @@ void TestFrameProperties::wearingLoadsTheWindowsSettings() {
     QFETCH(OleColor, dark);
     QWidget host;
     host.resize(360, 193);
-    ruZuvoz *worn = wearFrame(&host, PropertyStore::fromVariantMap(settings));
+    auto *worn = new ruZuvoz(&host, PropertyStore::fromVariantMap(settings));
     QCOMPARE(worn->parentWidget(), &host);
     QCOMPARE(worn->objectName(), u"ruZuvoz1"_s);
     QCOMPARE(worn->geometry(), host.rect());

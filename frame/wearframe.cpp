@@ -1,9 +1,0 @@
-#include "frame/wearframe.h"
-
-namespace frame {
-
-ruZuvoz *wearFrame(QWidget *host, const PropertyStore &settings) {
-    return new ruZuvoz(host, settings);
-}
-
-} // namespace frame
