@@ -235,6 +235,7 @@ private:
     void ensureSurface();
     void keepPicture();
     void paintTitleBackground(int x, int width);
+    void paintTitleGradients(int x, int w, bool outlineCylinder);
     QRect paintTitleBand(int buttonsLeft);
     void paintBodyBorder();
     void placeCaptionButtons();

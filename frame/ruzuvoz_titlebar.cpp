@@ -67,43 +67,8 @@ void ruZuvoz::DrawTitleBarInitial() {
         m_Picture = QImage();
         clearToPicture();
 
-        const int w = m_RepaintLeft + 2;
-        switch (m_Style) {
-        case stCylinder:
-            m_CaptionHeight = m_TitleBarHeight;
-            m_ForeColor = 0;
-            m_Canvas.DrawGradientInRectangle(m_ColorDark, m_ColorLight,
-                                             {-1, -1, w, m_CaptionHeight + 1}, gkCylinderVertical,
-                                             true, m_ColorDark, TitleRatio);
-            break;
-        case stGripBar:
-            m_CaptionHeight = m_TitleBarHeight + 10;
-            m_ForeColor = 0;
-            m_Canvas.DrawGradientInRectangle(m_ColorDark, m_ColorLight, {-1, -2, w, 10},
-                                             gkCylinderVertical, false, 0, TitleRatio);
-            m_Canvas.DrawGradientInRectangle(m_ColorDark, m_ColorLight,
-                                             {-1, 7, w, m_CaptionHeight - 7}, gkCylinderVertical,
-                                             false, 0, TitleRatio);
-            break;
-        case stSolid:
-            m_CaptionHeight = m_TitleBarHeight;
-            m_ForeColor = White;
-            m_Canvas.DrawGradientInRectangle(m_ColorDark, m_ColorLight, {-1, -2, w, 10},
-                                             gkLinearVertical, false, 0, TitleRatio);
-            m_Canvas.DrawGradientInRectangle(m_ColorDark, m_ColorDark,
-                                             {-1, 7, w, m_CaptionHeight - 7}, gkCylinderVertical,
-                                             false, 0, TitleRatio);
-            break;
-        case stLinear:
-            m_CaptionHeight = m_TitleBarHeight;
-            m_ForeColor = 0;
-            m_Canvas.DrawGradientInRectangle(m_ColorDark, m_ColorLight,
-                                             {-1, -1, w, m_CaptionHeight + 1}, gkLinearVertical,
-                                             false, 0, TitleRatio);
-            break;
-        default:
-            break;
-        }
+        if (m_Style >= stCylinder && m_Style <= stLinear)
+            paintTitleGradients(-1, m_RepaintLeft + 2, true);
 
         if (!m_Icon.isNull()) {
             const double top = m_Style == stGripBar ? (m_CaptionHeight - 8 - m_IconSize) / 2.0 + 10
@@ -173,6 +138,27 @@ void ruZuvoz::DrawTitleBar() {
     });
 }
 
+// The title's gradients in the style's shape, from x over w pixels; the first drawing outlines
+// the cylinder. Sets the caption height and fore colour the style gives.
+void ruZuvoz::paintTitleGradients(int x, int w, bool outlineCylinder) {
+    m_CaptionHeight = m_Style == stGripBar ? m_TitleBarHeight + 10 : m_TitleBarHeight;
+    m_ForeColor = m_Style == stSolid ? White : 0;
+    const int ch = m_CaptionHeight;
+    if (m_Style == stGripBar || m_Style == stSolid) {
+        m_Canvas.DrawGradientInRectangle(
+            m_ColorDark, m_ColorLight, {x, -2, w, 10},
+            m_Style == stGripBar ? gkCylinderVertical : gkLinearVertical, false, 0, TitleRatio);
+        m_Canvas.DrawGradientInRectangle(
+            m_ColorDark, m_Style == stSolid ? m_ColorDark : m_ColorLight, {x, 7, w, ch - 7},
+            gkCylinderVertical, false, 0, TitleRatio);
+    } else {
+        const bool cylinder = m_Style == stCylinder;
+        m_Canvas.DrawGradientInRectangle(m_ColorDark, m_ColorLight, {x, -1, w, ch + 1},
+                                         cylinder ? gkCylinderVertical : gkLinearVertical,
+                                         cylinder && outlineCylinder, m_ColorDark, TitleRatio);
+    }
+}
+
 // The title's background, its lower edge and (grip bar) the grip; where the caption goes.
 // buttonsLeft: the left edge of the leftmost caption button.
 QRect ruZuvoz::paintTitleBand(int buttonsLeft) {
@@ -181,25 +167,10 @@ QRect ruZuvoz::paintTitleBand(int buttonsLeft) {
     const double sw = width();
     const int b = m_Btn[BtnClose].Visible ? m_Btn[BtnClose].Height : ButtonSize;
     const OleColor halfTone = MixColors(m_ColorDark, 0);
-    m_CaptionHeight = m_Style == stGripBar ? m_TitleBarHeight + 10 : m_TitleBarHeight;
-    m_ForeColor = m_Style == stSolid ? White : 0;
     // The full-width background; with an icon it starts at the right edge, so the persistent
     // background and icon stay as they were painted.
-    const int x = m_RepaintLeft, w = roundHalfEven(sw + 1);
+    paintTitleGradients(m_RepaintLeft, roundHalfEven(sw + 1), false);
     const int ch = m_CaptionHeight;
-    if (m_Style == stGripBar || m_Style == stSolid)
-        m_Canvas.DrawGradientInRectangle(
-            m_ColorDark, m_ColorLight, {x, -2, w, 10},
-            m_Style == stGripBar ? gkCylinderVertical : gkLinearVertical, false, 0, TitleRatio);
-    if (m_Style == stGripBar || m_Style == stSolid)
-        m_Canvas.DrawGradientInRectangle(
-            m_ColorDark, m_Style == stSolid ? m_ColorDark : m_ColorLight, {x, 7, w, ch - 7},
-            gkCylinderVertical, false, 0, TitleRatio);
-    else
-        m_Canvas.DrawGradientInRectangle(
-            m_ColorDark, m_ColorLight, {x, -1, w, ch + 1},
-            m_Style == stCylinder ? gkCylinderVertical : gkLinearVertical, false, 0, TitleRatio);
-
     m_Canvas.APILineEx(-1, ch, roundHalfEven(sw + 1), ch, m_ColorDark);
     m_Canvas.APILineEx(5, ch, roundHalfEven(sw - 5), ch, halfTone);
     m_BtnTop = roundHalfEven((ch - b) / 2.0);
