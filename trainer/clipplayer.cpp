@@ -21,30 +21,30 @@ ClipBackend *ClipPlayer::backend() {
     if (m_backendTried || !mediaBackendUsable())
         return m_backend.get();
     m_backendTried = true;
-    // Reports come from the backend's threads; queued, a play() called from the stopped
-    // notification is carried out after the player's own notification has returned.
-    ClipBackend::Reports reports;
-    reports.stateChanged = [this](quint64 generation, int state) {
+    // Reports come from the backend's threads and are carried out here, queued (a play() called
+    // from the stopped notification runs after the player's own notification has returned),
+    // unless they are a former clip's news.
+    const auto forTheCurrentClip = [this](quint64 generation, auto step) {
         QMetaObject::invokeMethod(
             this,
-            [this, generation, state] {
-                if (generation != m_generation || m_path.isEmpty())
-                    return; // a former clip's news
-                m_state = PlayState(state);
-                emit PlayStateChange(state);
+            [this, generation, step] {
+                if (generation == m_generation && !m_path.isEmpty())
+                    step();
             },
             Qt::QueuedConnection);
     };
-    reports.frameReady = [this](quint64 generation, const QImage &frame) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation, frame] {
-                if (generation != m_generation || m_path.isEmpty())
-                    return;
-                m_frame = frame;
-                update();
-            },
-            Qt::QueuedConnection);
+    ClipBackend::Reports reports;
+    reports.stateChanged = [this, forTheCurrentClip](quint64 generation, int state) {
+        forTheCurrentClip(generation, [this, state] {
+            m_state = PlayState(state);
+            emit PlayStateChange(state);
+        });
+    };
+    reports.frameReady = [this, forTheCurrentClip](quint64 generation, const QImage &frame) {
+        forTheCurrentClip(generation, [this, frame] {
+            m_frame = frame;
+            update();
+        });
     };
     if (const auto create =
             reinterpret_cast<CreateClipBackend>(moduleEntry("safedrive-clips", kCreateClipBackend)))

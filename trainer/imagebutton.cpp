@@ -15,7 +15,7 @@ ImageButton::ImageButton(const QString &resource, const QString &caption, QWidge
 }
 
 const QPixmap &ImageButton::pixmap() {
-    if (m_pixmap.isNull() && !m_resource.isEmpty())
+    if (!m_resource.isEmpty())
         m_pixmap = QPixmap(std::exchange(m_resource, {}));
     return m_pixmap;
 }

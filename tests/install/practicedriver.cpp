@@ -2,9 +2,10 @@
 // practises, watches a clip and starts the examination as a learner would, through the controls'
 // names, and ends the program with status 0 when every answer was taken and kept. It prints what
 // the window showed, one fact a line.
+#include "tests/support/mappedfile.h"
+
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <QTextStream>
@@ -83,18 +84,6 @@ public:
         say(u"clip: none"_s);
         return true;
     }
-    static QString mappedFile(const QString &name) {
-        QFile maps(u"/proc/self/maps"_s);
-        if (!maps.open(QIODevice::ReadOnly))
-            return {};
-        for (const QByteArray &line : maps.readAll().split('\n')) {
-            const QString path = QString::fromUtf8(line.mid(line.indexOf('/')));
-            if (line.contains('/') && path.endsWith(u'/' + name))
-                return path;
-        }
-        return {};
-    }
-
     // Sequential practice, advancing by hand, then a look for a question with a picture; then
     // animation practice; then the mock examination with its clock.
     bool practiseAndExamine() {

@@ -1,4 +1,5 @@
 // The clip player: a question's clip loops while it is shown, an empty URL stops it.
+#include "tests/support/mappedfile.h"
 #include "trainerharness.h"
 
 #include "trainer/clipplayer.h"
@@ -45,8 +46,7 @@ void placeClips(const QString &folder) {
 
 // Whether the media player's module is mapped into this process.
 bool clipModuleLoaded() {
-    QFile maps(u"/proc/self/maps"_s);
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/safedrive-clips.so");
+    return !mappedFile(u"safedrive-clips.so"_s).isEmpty();
 }
 
 // The frames are really drawn, stretched over the whole area.
