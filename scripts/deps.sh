@@ -6,7 +6,7 @@ set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-charts-dev
   libqt6opengl6-dev libsqlcipher-dev mdbtools-dev libmdb3 libsqlcipher0 libqt6charts6 libqt6multimedia6
-  libqt6multimediawidgets6 qt6-qpa-plugins
+  libqt6multimediawidgets6 qt6-qpa-plugins libgstreamer1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-wqy-microhei fonts-arphic-uming fonts-dejavu-core)
 # libssl-dev and npm: the second build of the bank layer on the SQLCipher 4 amalgamation.
 test_pkgs=(xvfb xauth imagemagick sqlcipher desktop-file-utils appstream mdbtools libssl-dev)

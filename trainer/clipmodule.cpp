@@ -1,6 +1,7 @@
 // The safedrive-clips module: the media player on a thread of its own, behind ClipBackend.
 #include "clipbackend.h"
 #include "clipengine.h"
+#include "clippipeline.h"
 
 #include <QThread>
 #include <QVideoSink>
@@ -59,5 +60,6 @@ private:
 
 extern "C" Q_DECL_EXPORT trainer::ClipBackend *
 safedrive_createClipBackend(trainer::ClipBackend::Reports reports) {
+    trainer::fitPlayerPipelineToClips(); // before the sink makes the player's first queue
     return new trainer::ThreadedClipBackend(std::move(reports));
 }

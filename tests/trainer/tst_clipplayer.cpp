@@ -2,6 +2,7 @@
 #include "tests/support/mappedfile.h"
 #include "trainerharness.h"
 
+#include "trainer/clippipeline.h"
 #include "trainer/clipplayer.h"
 #include "trainer/mediabackend.h"
 #include "trainer/videoframeimage.h"
@@ -10,6 +11,10 @@
 #include <QVideoFrame>
 
 #include <array>
+
+#ifdef SAFEDRIVE_GSTREAMER
+#include <gst/gst.h>
+#endif
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -116,6 +121,37 @@ private slots:
         QVERIFY(!trainer::gstreamerPlaybackPluginFound({}));
         QVERIFY(!trainer::gstreamerPlaybackPluginFound({empty.path()}));
         QVERIFY(trainer::gstreamerPlaybackPluginFound({empty.path(), base.path()}));
+    }
+
+    // The queues of the player's video path, at any depth of bins, hold two frames, not a second
+    // of them; the device providers, which load the sound server and Video4Linux, stay out.
+    void pipelineFittedToClips() {
+#ifndef SAFEDRIVE_GSTREAMER
+        QSKIP("the media player does not run on GStreamer here");
+#else
+        trainer::fitPlayerPipelineToClips();
+        GstElement *pipeline = gst_pipeline_new(nullptr);
+        GstElement *sinkBin = gst_bin_new(nullptr);
+        GstElement *outer = gst_element_factory_make("queue", nullptr);
+        GstElement *inner = gst_element_factory_make("queue", nullptr);
+        QVERIFY(pipeline && sinkBin && outer && inner);
+        gst_bin_add(GST_BIN(sinkBin), inner);
+        gst_bin_add_many(GST_BIN(pipeline), outer, sinkBin, nullptr);
+        for (GstElement *queue : {outer, inner}) {
+            guint buffers = 0, bytes = 1;
+            guint64 time = 1;
+            g_object_get(queue, "max-size-buffers", &buffers, "max-size-bytes", &bytes,
+                         "max-size-time", &time, nullptr);
+            QCOMPARE(buffers, trainer::kQueuedClipFrames);
+            QCOMPARE(bytes, 0u);
+            QCOMPARE(time, guint64(0));
+        }
+        gst_object_unref(pipeline);
+
+        GList *providers = gst_device_provider_factory_list_get_device_providers(GST_RANK_MARGINAL);
+        QCOMPARE(g_list_length(providers), 0u);
+        gst_plugin_feature_list_free(providers);
+#endif
     }
 
     void clipLoopsWhileItsQuestionIsShown() {
