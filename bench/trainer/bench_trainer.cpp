@@ -1,6 +1,6 @@
 // Click-to-repaint times of the trainer window: from the click on a control to the window
-// painted again, offscreen, picture decoding and the answer's write included, on banks of
-// 1,500, 15,000 and 150,000 questions with rows as long as real ones.
+// painted again, picture decoding and the answer's write included, on banks of 1,500, 15,000
+// and 150,000 questions with rows as long as real ones.
 // Prints one line per action and size: ui-action <name> N=<questions> p50_ms=… p95_ms=…
 #include "fixturebank.h"
 #include "trainer/clipplayer.h"
